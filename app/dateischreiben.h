@@ -1,0 +1,24 @@
+#pragma once
+// Writing a file so that a failure never destroys the previous one: the parts go into a
+// temporary file in the same folder, which replaces the target only after a complete write.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Schreibergebnis {
+  enum class Art { Geschrieben, NichtGeoeffnet, NichtGeschrieben };
+  Art art = Art::Geschrieben;
+  size_t teil = 0;  // with NichtGeschrieben: the part that could not be written completely
+  bool ok() const { return art == Art::Geschrieben; }
+};
+
+// praefix and endung name the temporary file ("ini$$" and ".TMP" for the settings file).
+Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
+                                     const std::vector<std::string_view>& teile,
+                                     const std::string& praefix = "tvm5r$$",
+                                     const std::string& endung = ".TMP");
+
+// Reads a whole file; false when it cannot be opened or read.
+bool DateiLesen(const std::string& pfad, std::string& inhalt);

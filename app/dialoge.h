@@ -1,0 +1,60 @@
+#pragma once
+// The few ways the core reaches the user: message popups, a question with up to three buttons,
+// file selection and the progress dialog of long transfers. The desktop program implements
+// them with Qt; tests implement them with scripted answers.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class Dateiknopf { Laden, Speichern };
+
+struct Dateiauswahl {
+  std::string verzeichnis;  // empty: the dialog's last folder
+  std::string dateimuster;  // default file spec, e.g. "*.skr"
+  std::string filter;       // e.g. "*.skr"
+  std::string titel;
+  Dateiknopf knopf = Dateiknopf::Laden;
+  bool endungFest = true;  // the extension of the filter is enforced
+  bool ordnerAnlegen = true;
+};
+
+struct Frage {
+  std::string titel;
+  std::string text;
+  std::vector<std::string> knoepfe;  // one to three captions
+  int enterKnopf = 1;                // 1-based button answering Enter
+  int escapeKnopf = 0;               // 1-based button answering Escape, 0 = none
+};
+
+class Dialoge {
+ public:
+  virtual ~Dialoge() = default;
+
+  virtual void MessagePopup(const std::string& titel, const std::string& text) = 0;
+  // Returns the 1-based number of the pressed button, 0 when the popup was closed otherwise.
+  virtual int GenericMessagePopup(const Frage& frage) = 0;
+  // Returns the chosen path, nothing when cancelled.
+  virtual std::optional<std::string> FileSelectPopup(const Dateiauswahl& auswahl) = 0;
+
+  // Modal progress dialog without a cancel button.
+  virtual void FortschrittOeffnen(const std::string& titel, const std::string& label) = 0;
+  virtual void FortschrittSetzen(int prozent) = 0;
+  virtual void FortschrittSchliessen() = 0;
+};
+
+// Keeps the progress dialog open for one scope, so that every return path closes it.
+class Fortschritt {
+ public:
+  Fortschritt(Dialoge& dialoge, const std::string& titel, const std::string& label)
+      : dialoge_(dialoge) {
+    dialoge_.FortschrittOeffnen(titel, label);
+  }
+  ~Fortschritt() { dialoge_.FortschrittSchliessen(); }
+  Fortschritt(const Fortschritt&) = delete;
+  Fortschritt& operator=(const Fortschritt&) = delete;
+  void Setzen(int prozent) { dialoge_.FortschrittSetzen(prozent); }
+
+ private:
+  Dialoge& dialoge_;
+};

@@ -1,0 +1,18 @@
+#include "tests/support/tempordner.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <system_error>
+
+TempOrdner::TempOrdner() {
+  std::string muster = (std::filesystem::temp_directory_path() / "tvm5r-test-XXXXXX").string();
+  if (mkdtemp(muster.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  pfad_ = muster;
+}
+
+TempOrdner::~TempOrdner() {
+  std::error_code fehler;
+  std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, fehler);
+  std::filesystem::remove_all(pfad_, fehler);
+}
