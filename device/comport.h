@@ -1,0 +1,62 @@
+#pragma once
+// The serial line as the driver needs it: one open port, and the table of open ports by number
+// that the serial library keeps. Implementations: POSIX termios (real ports and pseudo-
+// terminals) and an in-process line to the simulated device.
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+struct Leitungseinstellung {
+  int baud = 9600;
+  int datenbits = 7;
+  char paritaet = 'O';  // odd
+  int stoppbits = 1;
+  int schlangenGroesse = 512;  // input and output queue
+};
+
+class ComPort {
+ public:
+  virtual ~ComPort() = default;
+  // Each returns 0 or a negative value on failure unless said otherwise.
+  virtual int Schliessen() = 0;
+  virtual int TimeoutSetzen(double sekunden) = 0;
+  // Bytes written, negative on failure.
+  virtual int Schreiben(const uint8_t* daten, size_t anzahl) = 0;
+  // The next byte 0..255, negative on time-out or failure; waits at most the time-out.
+  virtual int ByteLesen() = 0;
+  // Bytes not yet sent, negative on failure.
+  virtual int AusgangsschlangeLaenge() = 0;
+  virtual int EingangLeeren() = 0;
+  virtual int AusgangLeeren() = 0;
+};
+
+class Portfabrik {
+ public:
+  virtual ~Portfabrik() = default;
+  // The opened port, or nullptr when port number nummer cannot be opened with these settings.
+  virtual std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) = 0;
+};
+
+// The open ports by number, as the serial library of the platform keeps them.
+class ComPorts {
+ public:
+  explicit ComPorts(Portfabrik& fabrik) : fabrik_(fabrik) {}
+
+  // Opens (or reopens) port nummer; false when it cannot be opened.
+  bool Oeffnen(int nummer, const Leitungseinstellung& einstellung);
+  // nullptr when the port is not open.
+  ComPort* Port(int nummer);
+  const Leitungseinstellung* Einstellung(int nummer) const;
+  // 0, or negative when the port was not open or closing failed; the port is gone either way.
+  int Schliessen(int nummer);
+
+ private:
+  struct OffenerPort {
+    std::unique_ptr<ComPort> port;
+    Leitungseinstellung einstellung;
+  };
+  Portfabrik& fabrik_;
+  std::map<int, OffenerPort> offen_;
+};
