@@ -1,0 +1,217 @@
+#include "device/posixport.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+
+std::optional<speed_t> Geschwindigkeit(int baud) {
+  switch (baud) {
+    case 1200:
+      return B1200;
+    case 2400:
+      return B2400;
+    case 4800:
+      return B4800;
+    case 9600:
+      return B9600;
+    case 19200:
+      return B19200;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    case 230400:
+      return B230400;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<tcflag_t> Datenbits(int bits) {
+  switch (bits) {
+    case 5:
+      return CS5;
+    case 6:
+      return CS6;
+    case 7:
+      return CS7;
+    case 8:
+      return CS8;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Everything but parity and data bits as requested.
+bool AndereGesetzt(const termios& ist, const termios& soll) {
+  const tcflag_t ohne = ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD);
+  return (ist.c_cflag & ohne) == (soll.c_cflag & ohne) && ist.c_iflag == soll.c_iflag &&
+         ist.c_oflag == soll.c_oflag && ist.c_lflag == soll.c_lflag &&
+         cfgetispeed(&ist) == cfgetispeed(&soll) && cfgetospeed(&ist) == cfgetospeed(&soll) &&
+         ist.c_cc[VMIN] == soll.c_cc[VMIN] && ist.c_cc[VTIME] == soll.c_cc[VTIME];
+}
+
+bool Einstellen(int fd, const Leitungseinstellung& e) {
+  const std::optional<speed_t> geschwindigkeit = Geschwindigkeit(e.baud);
+  const std::optional<tcflag_t> bits = Datenbits(e.datenbits);
+  if (!geschwindigkeit || !bits || (e.stoppbits != 1 && e.stoppbits != 2)) return false;
+  termios t{};
+  if (tcgetattr(fd, &t) != 0) return false;
+  cfmakeraw(&t);
+  t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+  t.c_cflag |= *bits | CLOCAL | CREAD;
+  if (e.paritaet == 'O' || e.paritaet == 'o')
+    t.c_cflag |= PARENB | PARODD;
+  else if (e.paritaet == 'E' || e.paritaet == 'e')
+    t.c_cflag |= PARENB;
+  else if (e.paritaet != 'N' && e.paritaet != 'n')
+    return false;
+  if (e.stoppbits == 2) t.c_cflag |= CSTOPB;
+  t.c_iflag &= ~(IXON | IXOFF | IXANY);
+  t.c_cc[VMIN] = 0;
+  t.c_cc[VTIME] = 0;
+  if (cfsetispeed(&t, *geschwindigkeit) != 0 || cfsetospeed(&t, *geschwindigkeit) != 0)
+    return false;
+  if (tcsetattr(fd, TCSANOW, &t) == 0) return true;
+  // A pseudo-terminal has no parity or data bits and keeps its own; the C library then reports
+  // EINVAL although everything else took effect.
+  termios ist{};
+  return errno == EINVAL && tcgetattr(fd, &ist) == 0 && AndereGesetzt(ist, t);
+}
+
+// Waits until fd is ready for the events or the deadline passes; false on time-out or hang-up.
+bool Warten(int fd, short ereignisse, Uhr::time_point frist) {
+  for (;;) {
+    const auto rest = std::chrono::ceil<std::chrono::milliseconds>(frist - Uhr::now());
+    const int ms = rest.count() > 0 ? static_cast<int>(rest.count()) : 0;
+    pollfd p{fd, ereignisse, 0};
+    const int n = poll(&p, 1, ms);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    return (p.revents & ereignisse) != 0;
+  }
+}
+
+class PosixPort : public ComPort {
+ public:
+  explicit PosixPort(int fd) : fd_(fd) {}
+  ~PosixPort() override { Schliessen(); }
+
+  int Schliessen() override {
+    if (fd_ < 0) return 0;
+    const int ergebnis = close(fd_);
+    fd_ = -1;
+    return ergebnis == 0 ? 0 : -1;
+  }
+
+  int TimeoutSetzen(double sekunden) override {
+    if (!std::isfinite(sekunden) || sekunden < 0.0 || sekunden > 1.0e6) return -1;
+    timeout_ = std::chrono::duration_cast<Uhr::duration>(std::chrono::duration<double>(sekunden));
+    return 0;
+  }
+
+  // Writes everything; when the line does not take more within the time-out, the bytes
+  // written so far.
+  int Schreiben(const uint8_t* daten, size_t anzahl) override {
+    if (fd_ < 0) return -1;
+    size_t geschrieben = 0;
+    while (geschrieben < anzahl) {
+      const ssize_t n = write(fd_, daten + geschrieben, anzahl - geschrieben);
+      if (n > 0) {
+        geschrieben += static_cast<size_t>(n);
+      } else if (n < 0 && errno == EINTR) {
+        continue;
+      } else if (n < 0 && errno != EAGAIN) {
+        return geschrieben > 0 ? static_cast<int>(geschrieben) : -1;
+      } else if (!Warten(fd_, POLLOUT, Uhr::now() + timeout_)) {
+        break;
+      }
+    }
+    return static_cast<int>(geschrieben);
+  }
+
+  int ByteLesen() override {
+    if (fd_ < 0) return -1;
+    if (pos_ == ende_ && !Nachladen()) return -1;
+    return puffer_[pos_++];
+  }
+
+  // When characters are still queued, waits until the line has sent them, so that a caller
+  // polling for an empty queue does not spin. A pseudo-terminal may not know the request;
+  // its queue counts as empty.
+  int AusgangsschlangeLaenge() override {
+    if (fd_ < 0) return -1;
+    int laenge = 0;
+    if (ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
+    if (laenge > 0 && tcdrain(fd_) == 0 && ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
+    return laenge;
+  }
+
+  int EingangLeeren() override {
+    if (fd_ < 0) return -1;
+    pos_ = ende_ = 0;
+    return tcflush(fd_, TCIFLUSH) == 0 ? 0 : -1;
+  }
+
+  int AusgangLeeren() override {
+    if (fd_ < 0) return -1;
+    return tcflush(fd_, TCOFLUSH) == 0 ? 0 : -1;
+  }
+
+ private:
+  // Fills the buffer with what has arrived, waiting at most the time-out for the first byte.
+  bool Nachladen() {
+    pos_ = ende_ = 0;
+    const Uhr::time_point frist = Uhr::now() + timeout_;
+    for (;;) {
+      const ssize_t n = read(fd_, puffer_, sizeof puffer_);
+      if (n > 0) {
+        ende_ = static_cast<size_t>(n);
+        return true;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno != EAGAIN) return false;
+      if (!Warten(fd_, POLLIN, frist)) return false;
+    }
+  }
+
+  int fd_;
+  Uhr::duration timeout_ = std::chrono::seconds(5);
+  uint8_t puffer_[512];
+  size_t pos_ = 0;
+  size_t ende_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
+                                          const Leitungseinstellung& einstellung) {
+  if (pfad.empty()) return nullptr;
+  const int fd = open(pfad.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  // One program at a time on a line, as the platform's serial library grants it.
+  if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || !Einstellen(fd, einstellung)) {
+    close(fd);
+    return nullptr;
+  }
+  return std::make_unique<PosixPort>(fd);
+}
+
+std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,
+                                                  const Leitungseinstellung& einstellung) {
+  return PosixPortOeffnen(PortGeraet(nummer, wurzeln_), einstellung);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Serial ports on POSIX termios: real ports, USB adapters and pseudo-terminals.
+
+#include <memory>
+#include <string>
+
+#include "device/comport.h"
+#include "device/portsuche.h"
+
+// Opens the device at pfad with the given line settings; nullptr when that fails. A
+// pseudo-terminal has no parity or data bits; it is opened all the same.
+std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
+                                          const Leitungseinstellung& einstellung);
+
+// Opens ports by number as the port folder and the machine's devices name them.
+class PosixPortfabrik : public Portfabrik {
+ public:
+  explicit PosixPortfabrik(PortWurzeln wurzeln = StandardWurzeln())
+      : wurzeln_(std::move(wurzeln)) {}
+  std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) override;
+
+ private:
+  PortWurzeln wurzeln_;
+};

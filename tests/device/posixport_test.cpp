@@ -1,0 +1,113 @@
+#include "device/posixport.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/support/tempordner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The far end of a pseudo-terminal, as the simulator holds it.
+class PtyMaster {
+ public:
+  PtyMaster() {
+    fd_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (fd_ >= 0 && (grantpt(fd_) != 0 || unlockpt(fd_) != 0)) fd_ = -1;
+  }
+  ~PtyMaster() {
+    if (fd_ >= 0) close(fd_);
+  }
+  std::string Slave() const { return ptsname(fd_); }
+  void Senden(const std::string& text) const {
+    ASSERT_EQ(write(fd_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+  std::string Empfangen(size_t anzahl) const {
+    std::string text;
+    while (text.size() < anzahl) {
+      pollfd p{fd_, POLLIN, 0};
+      if (poll(&p, 1, 5000) <= 0) break;
+      char puffer[64];
+      const ssize_t n = read(fd_, puffer, std::min(sizeof puffer, anzahl - text.size()));
+      if (n <= 0) break;
+      text.append(puffer, static_cast<size_t>(n));
+    }
+    return text;
+  }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_ = -1;
+};
+
+}  // namespace
+
+TEST(PosixPort, LiestSchreibtUndLeertUeberPseudoterminal) {
+  TempOrdner temp;
+  PtyMaster master;
+  ASSERT_GE(master.fd(), 0);
+  PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "sys"};
+  fs::create_directories(w.portordner);
+  fs::create_symlink(master.Slave(), w.portordner / "com4");
+  PosixPortfabrik fabrik(w);
+
+  // 7 data bits and odd parity: a pseudo-terminal ignores them and opens all the same.
+  std::unique_ptr<ComPort> port = fabrik.Oeffnen(4, Leitungseinstellung{});
+  ASSERT_NE(port, nullptr);
+  EXPECT_EQ(port->TimeoutSetzen(2.0), 0);
+
+  const uint8_t anfrage[] = {0x23, 0x33, 0x49, 0x44, 0x52, 0x0D};
+  EXPECT_EQ(port->Schreiben(anfrage, sizeof anfrage), 6);
+  EXPECT_EQ(port->AusgangsschlangeLaenge(), 0);
+  EXPECT_EQ(master.Empfangen(6), "#3IDR\r");
+
+  master.Senden("\x06#3X\xff");
+  EXPECT_EQ(port->ByteLesen(), 0x06);
+  EXPECT_EQ(port->ByteLesen(), '#');
+  // What is already received, in the port's own buffer too, goes with the input queue.
+  EXPECT_EQ(port->EingangLeeren(), 0);
+  EXPECT_EQ(port->AusgangLeeren(), 0);
+  master.Senden("Z");
+  EXPECT_EQ(port->ByteLesen(), 'Z');
+
+  // Nothing more arrives: the read ends after the time-out with a negative result.
+  EXPECT_EQ(port->TimeoutSetzen(0.02), 0);
+  EXPECT_LT(port->ByteLesen(), 0);
+  EXPECT_LT(port->TimeoutSetzen(-1.0), 0);
+
+  // One program at a time on a line.
+  EXPECT_EQ(fabrik.Oeffnen(4, Leitungseinstellung{}), nullptr);
+  EXPECT_EQ(port->Schliessen(), 0);
+  EXPECT_NE(fabrik.Oeffnen(4, Leitungseinstellung{}), nullptr);
+}
+
+TEST(PosixPort, OeffnenScheitert) {
+  TempOrdner temp;
+  PtyMaster master;
+  ASSERT_GE(master.fd(), 0);
+  PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "sys"};
+  fs::create_directories(w.portordner);
+  std::ofstream(temp.pfad() / "datei") << "kein Terminal";
+  fs::create_symlink(temp.pfad() / "datei", w.portordner / "com1");
+  fs::create_symlink(temp.pfad() / "fehlt", w.portordner / "com2");
+  fs::create_symlink(master.Slave(), w.portordner / "com3");
+  PosixPortfabrik fabrik(w);
+
+  EXPECT_EQ(fabrik.Oeffnen(1, Leitungseinstellung{}), nullptr);
+  EXPECT_EQ(fabrik.Oeffnen(2, Leitungseinstellung{}), nullptr);
+  EXPECT_EQ(fabrik.Oeffnen(5, Leitungseinstellung{}), nullptr);  // dev/ttyS4 does not exist
+  Leitungseinstellung einstellung;
+  einstellung.baud = 12345;
+  EXPECT_EQ(fabrik.Oeffnen(3, einstellung), nullptr);
+  einstellung.baud = 9600;
+  einstellung.paritaet = 'X';
+  EXPECT_EQ(fabrik.Oeffnen(3, einstellung), nullptr);
+}
