@@ -26,8 +26,7 @@ std::string_view Getrimmt(std::string_view text) {
 bool NamenGleich(std::string_view a, std::string_view b) {
   a = Getrimmt(a);
   b = Getrimmt(b);
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });

@@ -14,10 +14,9 @@ TEST(Einstellungen, AbschnitteInFesterReihenfolge) {
   Einstellungen einstellungen(ordner.datei("tvm5r/tvm5RKurvengenerator.ini"));
   std::vector<std::string> gelesen;
   auto anmelden = [&](Einstellungsabschnitt a, const char* name, const char* schluessel) {
-    einstellungen.Anmelden(a, {[&gelesen, name](const IniDatei&) { gelesen.push_back(name); },
-                               [name, schluessel](IniDatei& ini) {
-                                 Ini_PutInt(ini, name, schluessel, 1);
-                               }});
+    einstellungen.Anmelden(
+        a, {[&gelesen, name](const IniDatei&) { gelesen.push_back(name); },
+            [name, schluessel](IniDatei& ini) { Ini_PutInt(ini, name, schluessel, 1); }});
   };
   anmelden(Einstellungsabschnitt::Kennlinie, "kennlinie", "darstellung");
   anmelden(Einstellungsabschnitt::Com, "com", "port");

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <fstream>
-#include <csignal>
 #include <sys/resource.h>
+#include <cmath>
+#include <csignal>
+#include <fstream>
 
 #include "app/dateischreiben.h"
 #include "tests/support/tempordner.h"
@@ -49,9 +49,11 @@ TEST(Ini, LeseregelnFuerHandgeschriebeneDateien) {
                 "   Darstellung   =   7  \n"
                 "einheit = \"mBar\"\n"
                 "kurz = \"\n"
-                "lang = " + lang + "\n"
-                "[com]\n"
-                "adresse = 38\n");
+                "lang = " +
+                    lang +
+                    "\n"
+                    "[com]\n"
+                    "adresse = 38\n");
   long wert = -5;
   EXPECT_EQ(Ini_GetInt(ini, "kurven", "DARSTELLUNG", wert), 1);
   EXPECT_EQ(wert, 7);

@@ -31,6 +31,10 @@ void SkriptDialoge::FortschrittOeffnen(const std::string& titel, const std::stri
   ++offeneFortschritte;
 }
 
-void SkriptDialoge::FortschrittSetzen(int prozent) { prozente.push_back(prozent); }
+void SkriptDialoge::FortschrittSetzen(int prozent) {
+  prozente.push_back(prozent);
+}
 
-void SkriptDialoge::FortschrittSchliessen() { --offeneFortschritte; }
+void SkriptDialoge::FortschrittSchliessen() {
+  --offeneFortschritte;
+}

@@ -1,0 +1,140 @@
+#include "app/anwendung.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "app/infopanel.h"
+
+namespace {
+
+struct Hauptknopfhilfe {
+  int id;
+  int panel;
+  const char* text;
+};
+
+const Hauptknopfhilfe kHauptknoepfe[] = {
+    {KNOPF_COM, COMPNL,
+     "Öffnen, Schließen und Einstellen der\nSeriellen Schnittstelle, an der das\nPWC-2 Gerät "
+     "angeschlossen ist."},
+    {KNOPF_KONFIG, KONFIGPNL,
+     "Konfiguration der PWC-2 Ausgänge:\nDie PWC-2 besitzt vier 0 bis 10 Volt\nAusgänge. Jeder "
+     "dieser Ausgänge kann\nauf eine beliebige andere Einheit\nskaliert werden."},
+    {KNOPF_DIREKT, DIREKTPNL,
+     "Direktes Schreiben der Ausgänge:\nHier können die Ausgänge der PWC-2 direkt\ngesetzt, "
+     "werden."},
+    {KNOPF_KURVEN, KURVENPNL,
+     "Die PWC-2 kann bis zu vier unabhängige Kurven\nausgeben. Hier können die Kurvenformen "
+     "erstellt\nund in die PWC-2 übertragen werden."},
+    {KNOPF_KENNLINIE, KENNLPNL,
+     "Hier können Kennlinien erstellt und in die PWC-2 über-\ntragen werden.\nBei der "
+     "Kennlinienregelung wird abhängig von einem\nEingangssignal aufgrund einer beliebigen "
+     "Kennlinie\nein Ausgangssignal erzeugt.\nDie PWC-2 kann bis zu 7 Kennlinien speichern. "
+     "Die\nAuswahl der Kennlinie erfolgt über eine Analogspannung."},
+};
+
+struct Childpaneltitel {
+  int panel;
+  const char* titel;
+};
+
+// Loaded in this order.
+constexpr Childpaneltitel kChildpanels[] = {
+    {COMPNL, "COM-Schnittstellen Einstellung"},
+    {KONFIGPNL, "Konfiguration"},
+    {DIREKTPNL, "Direkte Ein-/Ausgabe"},
+    {KURVENPNL, "Kurvengenerator"},
+    {KENNLPNL, "Kennlinienregler"},
+};
+
+}  // namespace
+
+Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad)
+    : dialoge_(dialoge),
+      fehler_(dialoge),
+      einstellungen_(std::move(iniPfad)),
+      fenster_(std::make_unique<Hauptfenster>()),
+      panels_(*fenster_),
+      hilfe_(std::make_unique<Direkthilfe>(panels_, fenster_.get())),
+      bilder_(std::make_unique<Verbindungsbilder>(*hilfe_)) {
+  shell_ = std::make_unique<ShellDienste>(
+      ShellDienste{panels_, *hilfe_, fehler_, dialoge_, *bilder_,
+                   [this] { return ProgrammendeFallsAllesGespeichert(); }});
+  PanelsLaden();
+  HauptknoepfeVerbinden();
+}
+
+Anwendung::~Anwendung() = default;
+
+void Anwendung::PanelsLaden() {
+  for (const auto& p : kChildpanels)
+    fenster_->ChildpanelHinzufuegen(new ChildPanel(*shell_, p.panel, p.titel));
+  fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
+  info_ = new Infopanel(fenster_.get());
+  info_->VersionSetzen(kVersion, kDatum);
+}
+
+void Anwendung::HauptknoepfeVerbinden() {
+  for (const auto& k : kHauptknoepfe) {
+    QPushButton* knopf = fenster_->Knopf(k.id);
+    hilfe_->Hilfe(knopf, k.text);
+    const int panel = k.panel;
+    connect(knopf, &QPushButton::clicked, this,
+            [this, panel] { hilfe_->Ausfuehren({}, [&] { panels_.ZeigeChildpanel(panel); }); });
+  }
+  hilfe_->Hilfe(fenster_->Knopf(KNOPF_INFO), {});
+  connect(fenster_->Knopf(KNOPF_INFO), &QPushButton::clicked, this,
+          [this] { hilfe_->Ausfuehren({}, [&] { ZeigeInfopanel(); }); });
+  hilfe_->Hilfe(fenster_->Knopf(KNOPF_ENDE), {});
+  connect(fenster_->Knopf(KNOPF_ENDE), &QPushButton::clicked, this,
+          [this] { hilfe_->Ausfuehren({}, [&] { ProgrammendeFallsAllesGespeichert(); }); });
+  connect(fenster_->HilfeToggle(), &QCheckBox::clicked, hilfe_.get(), &Direkthilfe::Setzen);
+  connect(hilfe_.get(), &Direkthilfe::umgeschaltet, fenster_->HilfeToggle(),
+          &QCheckBox::setChecked);
+  connect(fenster_.get(), &Hauptfenster::schliessenAngefragt, this,
+          [this] { ProgrammendeFallsAllesGespeichert(); });
+}
+
+int Anwendung::Starten() {
+  if (const int fehler = ReadIni(); fehler != 0) fehler_.NOV_Fehlerpopup(fehler);
+  if (const int fehler = InitialisierePanels(); fehler != 0) {
+    fehler_.NOV_Fehlerpopup(fehler);
+    return fehler;
+  }
+  fenster_->PanelgroesseAendern(true);
+  return 0;
+}
+
+void Anwendung::Beenden() {
+  if (const int fehler = WriteIni(); fehler != 0) fehler_.NOV_Fehlerpopup(fehler);
+  DeinitialisierePanels();
+}
+
+int Anwendung::ReadIni() {
+  return einstellungen_.ReadIni();
+}
+
+int Anwendung::WriteIni() {
+  return einstellungen_.WriteIni();
+}
+
+int Anwendung::InitialisierePanels() {
+  for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
+    fenster_->Steuerelement(id)->hide();
+  return 0;
+}
+
+int Anwendung::DeinitialisierePanels() {
+  return 0;
+}
+
+void Anwendung::ZeigeInfopanel() {
+  info_->exec();
+}
+
+int Anwendung::ProgrammendeFallsAllesGespeichert() {
+  return programmende_.ProgrammendeFallsAllesGespeichert([this] {
+    endeAngefordert_ = true;
+    emit beenden();
+  });
+}

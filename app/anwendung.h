@@ -1,0 +1,71 @@
+#pragma once
+// The application: owns the shell state, the subsystem states and the panels, and runs the
+// start-up and end sequences of the program.
+
+#include <QObject>
+#include <memory>
+#include <string>
+
+#include "app/einstellungen.h"
+#include "app/fehlerausgabe.h"
+#include "app/hauptfenster.h"
+#include "app/panelverwaltung.h"
+#include "app/programmende.h"
+#include "ui/childpanel.h"
+#include "ui/direkthilfe.h"
+#include "ui/verbindungsbild.h"
+
+class Infopanel;
+
+constexpr const char* kVersion = "V 1.3";
+constexpr const char* kDatum = "12/2023";
+
+class Anwendung : public QObject {
+  Q_OBJECT
+ public:
+  Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad());
+  ~Anwendung() override;
+
+  // Start-up after the panels are loaded: settings file (its error shown), panel
+  // initialisation (its error shown, then non-zero), start size. The window is not shown.
+  int Starten();
+  // End after the event loop: settings file written (its error shown), panels released.
+  void Beenden();
+
+  int ReadIni();
+  int WriteIni();
+  int InitialisierePanels();
+  int DeinitialisierePanels();
+  void ZeigeInfopanel();
+  int ProgrammendeFallsAllesGespeichert();
+
+  Hauptfenster& Fenster() { return *fenster_; }
+  Panelverwaltung& Panels() { return panels_; }
+  Direkthilfe& Hilfe() { return *hilfe_; }
+  Fehlerausgabe& Fehler() { return fehler_; }
+  Programmende& Ende() { return programmende_; }
+  Einstellungen& Einstellungsdatei() { return einstellungen_; }
+  Verbindungsbilder& Bilder() { return *bilder_; }
+  Infopanel& Info() { return *info_; }
+  bool EndeAngefordert() const { return endeAngefordert_; }
+
+ signals:
+  // The event loop is to end (QuitUserInterface).
+  void beenden();
+
+ private:
+  void HauptknoepfeVerbinden();
+  void PanelsLaden();
+
+  Dialoge& dialoge_;
+  Fehlerausgabe fehler_;
+  Einstellungen einstellungen_;
+  Programmende programmende_;
+  std::unique_ptr<Hauptfenster> fenster_;
+  Panelverwaltung panels_;
+  std::unique_ptr<Direkthilfe> hilfe_;
+  std::unique_ptr<Verbindungsbilder> bilder_;
+  std::unique_ptr<ShellDienste> shell_;
+  Infopanel* info_ = nullptr;
+  bool endeAngefordert_ = false;
+};

@@ -1,0 +1,20 @@
+// The program entry: load the panels, read the settings, initialise, run, write the settings.
+
+#include <QApplication>
+
+#include "app/anwendung.h"
+#include "ui/qtdialoge.h"
+
+int main(int argc, char* argv[]) {
+  QApplication programm(argc, argv);
+  QtDialoge dialoge;
+  Anwendung anwendung(dialoge);
+  dialoge.SetzeElternfenster(&anwendung.Fenster());
+  if (anwendung.Starten() != 0) return -1;
+  QObject::connect(&anwendung, &Anwendung::beenden, &programm, &QApplication::quit,
+                   Qt::QueuedConnection);
+  anwendung.Fenster().show();
+  programm.exec();
+  anwendung.Beenden();
+  return 0;
+}
