@@ -67,6 +67,8 @@ void Direkthilfe::Hilfetext(const QString& text) {
 void Direkthilfe::PopupSchliessen() {
   if (!popup_) return;
   qApp->removeEventFilter(this);
+  popup_->hide();
+  popup_->setObjectName(QString());
   popup_->deleteLater();
   popup_ = nullptr;
 }
