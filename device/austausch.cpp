@@ -1,0 +1,70 @@
+#include "device/austausch.h"
+
+#include <chrono>
+#include <thread>
+
+#include "device/novhln1.h"
+
+namespace {
+
+// The port's read time-out is not readable through ComPort; this is the one the COM settings
+// panel sets, and it only widens the bound below beyond the frame's own time on the line.
+constexpr double kZeitreserve = 0.5;
+
+// Waits until the request has left the output queue, at most as long as its zeichen need at the
+// line rate (10 bits per character) plus the reserve. Polls without sleeping.
+bool AusgangAbwarten(ComPort& port, size_t zeichen, int baud) {
+  using Uhr = std::chrono::steady_clock;
+  const double sekunden = static_cast<double>(zeichen) * 10.0 / baud + kZeitreserve;
+  const auto frist = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
+                                      std::chrono::duration<double>(sekunden));
+  for (;;) {
+    const int laenge = port.AusgangsschlangeLaenge();
+    if (laenge == 0) return true;
+    if (laenge < 0 || Uhr::now() >= frist) return false;
+    std::this_thread::yield();
+  }
+}
+
+}  // namespace
+
+bool EinzelAdresse(char adresse) {
+  return (adresse >= '1' && adresse <= '9') || (adresse >= 'a' && adresse <= 'f');
+}
+
+bool SchreibAdresse(char adresse) {
+  return EinzelAdresse(adresse) || adresse == '&';
+}
+
+int Austausch(ComPorts& ports, int port, const std::string& anfrage, const Austauschcodes& codes,
+              bool quittung) {
+  const int geleert = FlushInOut(ports, port);
+  if (geleert < 0) return codes.flush != 0 ? codes.flush : geleert;
+  ComPort& p = *ports.Port(port);
+  const int geschrieben =
+      p.Schreiben(reinterpret_cast<const uint8_t*>(anfrage.data()), anfrage.size());
+  if (geschrieben < 0) return codes.schreiben;
+  if (static_cast<size_t>(geschrieben) < anfrage.size()) return codes.kurz;
+  if (!AusgangAbwarten(p, anfrage.size(), ports.Einstellung(port)->baud)) return codes.schreiben;
+  if (!quittung) return 0;
+
+  const int byte = p.ByteLesen();
+  if (byte == kACK) return 0;
+  if (byte == kNAK) return codes.nak;
+  if (byte == kCAN) return codes.can;
+  // A byte with the high bit set cannot come over 7 data bits: it counts as no answer.
+  if (byte < 0 || byte > 0x7F) return codes.keineAntwort;
+  return codes.anderesByte;
+}
+
+bool AntwortLesen(ComPorts& ports, int port, size_t max, std::string& antwort) {
+  ComPort& p = *ports.Port(port);
+  antwort.clear();
+  while (antwort.size() < max) {
+    const int byte = p.ByteLesen();
+    if (byte < 0) return false;
+    antwort.push_back(static_cast<char>(byte));
+    if (byte == kCR) break;
+  }
+  return true;
+}
