@@ -3,6 +3,7 @@
 // units that every editor uses. Computed in the order of the formulas, without clamping.
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 constexpr int kKanaele = 4;
@@ -36,3 +37,42 @@ double RohInEinheit(const Konfiguration& konfig, int k, double roh);
 double EinheitInRoh(const Konfiguration& konfig, int k, double wert);
 double RohXInEinheit(const Konfiguration& konfig, double roh);
 double EinheitInRohX(const Konfiguration& konfig, double wert);
+
+// Bytes of a unit text in the record (the field holds one more for the terminating NUL).
+constexpr size_t kEinheitLaenge = 8;
+
+// Cuts a unit text to at most `bytes` bytes, without splitting a UTF-8 character.
+std::string EinheitKuerzen(const std::string& text, size_t bytes);
+
+// 1 when the two records are equal field by field (doubles exactly, unit texts case-sensitive),
+// 0 otherwise.
+int KonfigurationenVergleichen(const Konfiguration& a, const Konfiguration& b);
+
+// Why a channel's scaling cannot be used: the conversions divide by the difference of the two
+// voltages and of the two unit values, and every value must stay finite.
+enum class Kanalmangel { Keiner, GleicheSpannungen, GleicheWerte, Ungueltig };
+
+// The fields of the outputs or of the inputs, so that both share one code path.
+struct Kanalblock {
+  double Konfiguration::*vmax;
+  std::array<double, kKanaele> Konfiguration::*min;
+  std::array<double, kKanaele> Konfiguration::*max;
+  std::array<double, kKanaele> Konfiguration::*skalamin;
+  std::array<double, kKanaele> Konfiguration::*skalamax;
+  std::array<std::string, kKanaele> Konfiguration::*einheit;
+};
+
+constexpr Kanalblock kAusgaenge{&Konfiguration::voutmax,     &Konfiguration::outmin,
+                                &Konfiguration::outmax,      &Konfiguration::outskalamin,
+                                &Konfiguration::outskalamax, &Konfiguration::outeinheit};
+constexpr Kanalblock kEingaenge{&Konfiguration::vinmax,     &Konfiguration::inmin,
+                                &Konfiguration::inmax,      &Konfiguration::inskalamin,
+                                &Konfiguration::inskalamax, &Konfiguration::ineinheit};
+
+Kanalmangel KanalPruefen(double min, double max, double skalamin, double skalamax);
+Kanalmangel KanalPruefen(const Konfiguration& konfig, const Kanalblock& block, int k);
+// A full scale must be finite and non-zero.
+bool VollausschlagGueltig(double vmax);
+
+// True when every conversion of the record gives finite results for finite arguments.
+bool KonfigurationGueltig(const Konfiguration& konfig);

@@ -1,0 +1,85 @@
+#include "config/konfigbytes.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// Offsets inside one block (outputs at 0, inputs at 176).
+constexpr size_t kBlock = 176;
+constexpr size_t kVmax = 0;
+constexpr size_t kMin = 8;
+constexpr size_t kMax = 40;
+constexpr size_t kSkalaMin = 72;
+constexpr size_t kSkalaMax = 104;
+constexpr size_t kEinheit = 136;
+constexpr size_t kEinheitFeld = kEinheitLaenge + 1;
+
+void DoubleSchreiben(uint8_t* ziel, double wert) {
+  const uint64_t bits = std::bit_cast<uint64_t>(wert);
+  for (int i = 0; i < 8; ++i) ziel[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+double DoubleLesen(const uint8_t* quelle) {
+  uint64_t bits = 0;
+  for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(quelle[i]) << (8 * i);
+  return std::bit_cast<double>(bits);
+}
+
+void ReiheSchreiben(uint8_t* ziel, const std::array<double, kKanaele>& werte) {
+  for (int k = 0; k < kKanaele; ++k) DoubleSchreiben(ziel + 8 * k, werte[k]);
+}
+
+void ReiheLesen(const uint8_t* quelle, std::array<double, kKanaele>& werte) {
+  for (int k = 0; k < kKanaele; ++k) werte[k] = DoubleLesen(quelle + 8 * k);
+}
+
+void EinheitenSchreiben(uint8_t* ziel, const std::array<std::string, kKanaele>& einheiten) {
+  for (int k = 0; k < kKanaele; ++k) {
+    const std::string text = EinheitKuerzen(einheiten[k], kEinheitLaenge);
+    std::memcpy(ziel + kEinheitFeld * k, text.data(), text.size());
+  }
+}
+
+void EinheitenLesen(const uint8_t* quelle, std::array<std::string, kKanaele>& einheiten) {
+  for (int k = 0; k < kKanaele; ++k) {
+    const char* feld = reinterpret_cast<const char*>(quelle + kEinheitFeld * k);
+    const char* ende = std::find(feld, feld + kEinheitLaenge, '\0');
+    einheiten[k] = EinheitKuerzen(std::string(feld, ende), kEinheitLaenge);
+  }
+}
+
+void BlockSchreiben(uint8_t* ziel, const Konfiguration& konfig, const Kanalblock& b) {
+  DoubleSchreiben(ziel + kVmax, konfig.*b.vmax);
+  ReiheSchreiben(ziel + kMin, konfig.*b.min);
+  ReiheSchreiben(ziel + kMax, konfig.*b.max);
+  ReiheSchreiben(ziel + kSkalaMin, konfig.*b.skalamin);
+  ReiheSchreiben(ziel + kSkalaMax, konfig.*b.skalamax);
+  EinheitenSchreiben(ziel + kEinheit, konfig.*b.einheit);
+}
+
+void BlockLesen(const uint8_t* quelle, Konfiguration& konfig, const Kanalblock& b) {
+  konfig.*b.vmax = DoubleLesen(quelle + kVmax);
+  ReiheLesen(quelle + kMin, konfig.*b.min);
+  ReiheLesen(quelle + kMax, konfig.*b.max);
+  ReiheLesen(quelle + kSkalaMin, konfig.*b.skalamin);
+  ReiheLesen(quelle + kSkalaMax, konfig.*b.skalamax);
+  EinheitenLesen(quelle + kEinheit, konfig.*b.einheit);
+}
+
+}  // namespace
+
+void KonfigurationSchreiben(uint8_t* ziel, const Konfiguration& konfig) {
+  // Unused text bytes and the alignment bytes are 0.
+  std::memset(ziel, 0, kKonfigurationGroesse);
+  BlockSchreiben(ziel, konfig, kAusgaenge);
+  BlockSchreiben(ziel + kBlock, konfig, kEingaenge);
+}
+
+Konfiguration KonfigurationLesen(const uint8_t* quelle) {
+  Konfiguration konfig;
+  BlockLesen(quelle, konfig, kAusgaenge);
+  BlockLesen(quelle + kBlock, konfig, kEingaenge);
+  return konfig;
+}

@@ -1,0 +1,97 @@
+#include "config/konfigdatei.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <string_view>
+
+#include "app/dateischreiben.h"
+#include "config/konfigbytes.h"
+
+namespace {
+
+constexpr size_t kTypGroesse = 32;
+constexpr size_t kVersionOffset = 32;
+constexpr size_t kRecordOffset = 40;
+constexpr int32_t kVersion = 1;
+
+using Dateibild = std::array<uint8_t, kKonfigdateiGroesse>;
+
+void Int32Schreiben(uint8_t* ziel, int32_t wert) {
+  const auto bits = static_cast<uint32_t>(wert);
+  for (int i = 0; i < 4; ++i) ziel[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+int32_t Int32Lesen(const uint8_t* quelle) {
+  uint32_t bits = 0;
+  for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(quelle[i]) << (8 * i);
+  return static_cast<int32_t>(bits);
+}
+
+Dateibild DateibildBauen(const Konfiguration& konfig) {
+  Dateibild bild{};
+  std::memcpy(bild.data(), kKonfigdateiTyp, std::strlen(kKonfigdateiTyp));
+  Int32Schreiben(bild.data() + kVersionOffset, kVersion);
+  KonfigurationSchreiben(bild.data() + kRecordOffset, konfig);
+  return bild;
+}
+
+// The type text counts up to its NUL, or the whole field when there is none.
+bool TypStimmt(const Dateibild& bild) {
+  const char* text = reinterpret_cast<const char*>(bild.data());
+  return std::string_view(text, strnlen(text, kTypGroesse)) == kKonfigdateiTyp;
+}
+
+Dateiauswahl Auswahl(const char* titel, Dateiknopf knopf) {
+  Dateiauswahl auswahl;
+  auswahl.dateimuster = "*.sko";
+  auswahl.filter = "*.sko";
+  auswahl.titel = titel;
+  auswahl.knopf = knopf;
+  return auswahl;
+}
+
+}  // namespace
+
+int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig) {
+  const Dateibild bild = DateibildBauen(konfig);
+  const std::string_view teil(reinterpret_cast<const char*>(bild.data()), bild.size());
+  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {teil});
+  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308261;
+  if (!ergebnis.ok()) return -301262;
+  return 0;
+}
+
+int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {
+  std::ifstream datei(pfad, std::ios::binary);
+  if (!datei.is_open()) return -308263;
+  Dateibild bild{};
+  datei.read(reinterpret_cast<char*>(bild.data()), static_cast<std::streamsize>(bild.size()));
+  if (datei.gcount() != static_cast<std::streamsize>(bild.size())) return -304264;
+  if (!TypStimmt(bild)) return -1021265;
+  if (Int32Lesen(bild.data() + kVersionOffset) != kVersion) return -303266;
+  const Konfiguration konfig = KonfigurationLesen(bild.data() + kRecordOffset);
+  if (!KonfigurationGueltig(konfig)) return -322267;
+  ziel = konfig;
+  return 0;
+}
+
+int KonfigurationSpeichern(Konfigzustand& zustand) {
+  const auto pfad =
+      zustand.dialoge().FileSelectPopup(Auswahl("Konfiguration speichern", Dateiknopf::Speichern));
+  if (!pfad) return 0;
+  if (!zustand.KonfigfelderInStrukturSpeichern()) return 0;
+  return KonfigdateiSchreiben(*pfad, zustand.gKonfig());
+}
+
+int KonfigurationLaden(Konfigzustand& zustand) {
+  const auto pfad =
+      zustand.dialoge().FileSelectPopup(Auswahl("Konfiguration laden", Dateiknopf::Laden));
+  if (!pfad) return 0;
+  Konfiguration konfig;
+  const int fehler = KonfigdateiLesen(*pfad, konfig);
+  if (fehler != 0) return fehler;
+  zustand.KonfigurationSetzen(konfig);
+  return 0;
+}

@@ -1,0 +1,111 @@
+#include "config/konfigini.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr const char* kAbschnitt = "konfig";
+// The settings file keeps one byte less of a unit text than the record.
+constexpr size_t kIniEinheitLaenge = kEinheitLaenge - 1;
+// Enough to see whether the cut splits a character.
+constexpr size_t kEinheitPuffer = 64;
+
+struct Blockschluessel {
+  const Kanalblock& felder;
+  const char* vmax;
+  const char* praefix;  // "out" or "in"
+};
+
+const Blockschluessel kAusgangsschluessel{kAusgaenge, "voutmax", "out"};
+const Blockschluessel kEingangsschluessel{kEingaenge, "vinmax", "in"};
+
+std::string Schluessel(const Blockschluessel& b, const char* name, int k) {
+  return std::string(b.praefix) + name + std::to_string(k);
+}
+
+// A value that is missing, not a number or not finite leaves the target as it is.
+void RealLesen(const IniDatei& ini, const std::string& schluessel, double& ziel) {
+  double wert = 0.0;
+  if (Ini_GetDouble(ini, kAbschnitt, schluessel, wert) == 1 && std::isfinite(wert)) ziel = wert;
+}
+
+std::string EinheitLesen(const IniDatei& ini, const std::string& schluessel) {
+  std::string text;
+  Ini_GetRawStringIntoBuffer(ini, kAbschnitt, schluessel, text, kEinheitPuffer);
+  return EinheitKuerzen(text, kIniEinheitLaenge);
+}
+
+// Values that would make the channel unusable count as missing: first the pair that is equal,
+// then, if the channel still cannot be converted, all four.
+void KanalAbsichern(Konfiguration& konfig, const Kanalblock& b, int k) {
+  const Konfiguration standard;
+  auto paarZuruecksetzen = [&](auto feld1, auto feld2) {
+    (konfig.*feld1)[k] = (standard.*feld1)[k];
+    (konfig.*feld2)[k] = (standard.*feld2)[k];
+  };
+  if (KanalPruefen(konfig, b, k) == Kanalmangel::GleicheSpannungen) paarZuruecksetzen(b.min, b.max);
+  if (KanalPruefen(konfig, b, k) == Kanalmangel::GleicheWerte)
+    paarZuruecksetzen(b.skalamin, b.skalamax);
+  if (KanalPruefen(konfig, b, k) != Kanalmangel::Keiner) {
+    paarZuruecksetzen(b.min, b.max);
+    paarZuruecksetzen(b.skalamin, b.skalamax);
+  }
+}
+
+void KanalLesen(const IniDatei& ini, Konfiguration& konfig, const Blockschluessel& b, int k) {
+  const Kanalblock& f = b.felder;
+  RealLesen(ini, Schluessel(b, "min", k), (konfig.*f.min)[k]);
+  RealLesen(ini, Schluessel(b, "max", k), (konfig.*f.max)[k]);
+  RealLesen(ini, Schluessel(b, "skalamin", k), (konfig.*f.skalamin)[k]);
+  RealLesen(ini, Schluessel(b, "skalamax", k), (konfig.*f.skalamax)[k]);
+  (konfig.*f.einheit)[k] = EinheitLesen(ini, Schluessel(b, "einheit", k));
+  KanalAbsichern(konfig, f, k);
+}
+
+void VollausschlagLesen(const IniDatei& ini, Konfiguration& konfig, const Blockschluessel& b) {
+  double& vmax = konfig.*b.felder.vmax;
+  RealLesen(ini, b.vmax, vmax);
+  if (!VollausschlagGueltig(vmax)) vmax = Konfiguration{}.*b.felder.vmax;
+}
+
+// A unit text from a file may hold any byte; a line break would break the settings file.
+std::string OhneSteuerzeichen(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return text;
+}
+
+void KanalSchreiben(IniDatei& ini, const Konfiguration& konfig, const Blockschluessel& b, int k) {
+  const Kanalblock& f = b.felder;
+  Ini_PutDouble(ini, kAbschnitt, Schluessel(b, "min", k), (konfig.*f.min)[k]);
+  Ini_PutDouble(ini, kAbschnitt, Schluessel(b, "max", k), (konfig.*f.max)[k]);
+  Ini_PutDouble(ini, kAbschnitt, Schluessel(b, "skalamin", k), (konfig.*f.skalamin)[k]);
+  Ini_PutDouble(ini, kAbschnitt, Schluessel(b, "skalamax", k), (konfig.*f.skalamax)[k]);
+  Ini_PutRawString(ini, kAbschnitt, Schluessel(b, "einheit", k),
+                   OhneSteuerzeichen((konfig.*f.einheit)[k]));
+}
+
+}  // namespace
+
+void ReadIniKonfigpanel(Konfigzustand& zustand, const IniDatei& ini) {
+  Konfiguration konfig;
+  VollausschlagLesen(ini, konfig, kAusgangsschluessel);
+  VollausschlagLesen(ini, konfig, kEingangsschluessel);
+  for (int k = 0; k < kKanaele; ++k) {
+    KanalLesen(ini, konfig, kAusgangsschluessel, k);
+    KanalLesen(ini, konfig, kEingangsschluessel, k);
+  }
+  zustand.KonfigurationSetzen(konfig);
+}
+
+void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini) {
+  zustand.KonfigfelderInStrukturSpeichern();
+  const Konfiguration& konfig = zustand.gKonfig();
+  Ini_PutDouble(ini, kAbschnitt, "voutmax", konfig.voutmax);
+  Ini_PutDouble(ini, kAbschnitt, "vinmax", konfig.vinmax);
+  for (int k = 0; k < kKanaele; ++k) {
+    KanalSchreiben(ini, konfig, kAusgangsschluessel, k);
+    KanalSchreiben(ini, konfig, kEingangsschluessel, k);
+  }
+}

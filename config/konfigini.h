@@ -1,0 +1,11 @@
+#pragma once
+// The section "konfig" of the settings file.
+
+#include "app/ini.h"
+#include "config/konfigzustand.h"
+
+// Starts from the defaults; a missing or unusable value keeps its default, a missing unit text
+// is empty, unit texts are cut to 7 bytes. Shows the result in the panel fields.
+void ReadIniKonfigpanel(Konfigzustand& zustand, const IniDatei& ini);
+// Takes the panel fields into the record first, then writes the record.
+void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini);
