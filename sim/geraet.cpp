@@ -59,61 +59,11 @@ int Speichertyp(char ziffer) {
   return ziffer == '4' || ziffer == '5' ? ziffer - '0' : 0;
 }
 
-}  // namespace
-
-Geraet::Geraet(char adresse_, std::string kennung_)
-    : adresse(adresse_), kennung(std::move(kennung_)) {
-  for (auto& speicher : speicher_) speicher.assign(kSpeichergroesse, 0);
-}
-
-namespace {
-
+// Frames to all devices: the common address, and address number 9 of the older model's baud
+// rate command.
 bool AnAlle(const std::string& rahmen) {
   return rahmen[1] == '&' || (rahmen[1] == '9' && rahmen.compare(2, 3, "BRW") == 0);
 }
-
-}  // namespace
-
-bool Geraet::Angesprochen(const std::string& rahmen) const {
-  return rahmen.size() >= 2 && (rahmen[1] == adresse || AnAlle(rahmen));
-}
-
-bool Geraet::EingangSetzen(int nummer, double volt) {
-  if (nummer < 1 || nummer > 4 || !(volt >= -999.999 && volt <= 999.999)) return false;
-  eingaenge_[nummer - 1] = volt;
-  return true;
-}
-
-std::vector<uint8_t>& Geraet::Speicher(int typ) {
-  return speicher_.at(typ - 4);
-}
-const std::vector<uint8_t>& Geraet::Speicher(int typ) const {
-  return speicher_.at(typ - 4);
-}
-
-void Geraet::SpeicherVerfaelschen(int typ, int adresse_, uint8_t xorMaske) {
-  Speicher(typ).at(adresse_) ^= xorMaske;
-}
-
-bool Geraet::SpeicherLaden(const std::string& pfad) {
-  std::string inhalt;
-  if (!DateiLesen(pfad, inhalt) || inhalt.size() != 2 * static_cast<size_t>(kSpeichergroesse))
-    return false;
-  for (size_t t = 0; t < 2; ++t) {
-    const auto anfang = inhalt.begin() + t * kSpeichergroesse;
-    std::copy(anfang, anfang + kSpeichergroesse, speicher_[t].begin());
-  }
-  return true;
-}
-
-bool Geraet::SpeicherSpeichern(const std::string& pfad) const {
-  const auto teil = [](const std::vector<uint8_t>& s) {
-    return std::string_view(reinterpret_cast<const char*>(s.data()), s.size());
-  };
-  return DateiSicherSchreiben(pfad, {teil(speicher_[0]), teil(speicher_[1])}).ok();
-}
-
-namespace {
 
 // The command handling of one device; kept apart from the class so that each command reads as
 // one short function over the device's state.
@@ -234,6 +184,50 @@ bool RahmenGueltig(const std::string& rahmen) {
 }
 
 }  // namespace
+
+Geraet::Geraet(char adresse_, std::string kennung_)
+    : adresse(adresse_), kennung(std::move(kennung_)) {
+  for (auto& speicher : speicher_) speicher.assign(kSpeichergroesse, 0);
+}
+
+bool Geraet::Angesprochen(const std::string& rahmen) const {
+  return rahmen.size() >= 2 && (rahmen[1] == adresse || AnAlle(rahmen));
+}
+
+bool Geraet::EingangSetzen(int nummer, double volt) {
+  if (nummer < 1 || nummer > 4 || !(volt >= -999.999 && volt <= 999.999)) return false;
+  eingaenge_[nummer - 1] = volt;
+  return true;
+}
+
+std::vector<uint8_t>& Geraet::Speicher(int typ) {
+  return speicher_.at(typ - 4);
+}
+const std::vector<uint8_t>& Geraet::Speicher(int typ) const {
+  return speicher_.at(typ - 4);
+}
+
+void Geraet::SpeicherVerfaelschen(int typ, int adresse_, uint8_t xorMaske) {
+  Speicher(typ).at(adresse_) ^= xorMaske;
+}
+
+bool Geraet::SpeicherLaden(const std::string& pfad) {
+  std::string inhalt;
+  if (!DateiLesen(pfad, inhalt) || inhalt.size() != 2 * static_cast<size_t>(kSpeichergroesse))
+    return false;
+  for (size_t t = 0; t < 2; ++t) {
+    const auto anfang = inhalt.begin() + t * kSpeichergroesse;
+    std::copy(anfang, anfang + kSpeichergroesse, speicher_[t].begin());
+  }
+  return true;
+}
+
+bool Geraet::SpeicherSpeichern(const std::string& pfad) const {
+  const auto teil = [](const std::vector<uint8_t>& s) {
+    return std::string_view(reinterpret_cast<const char*>(s.data()), s.size());
+  };
+  return DateiSicherSchreiben(pfad, {teil(speicher_[0]), teil(speicher_[1])}).ok();
+}
 
 std::string Geraet::RahmenBearbeiten(const std::string& rahmen) {
   const bool anAlle = AnAlle(rahmen);
