@@ -24,30 +24,26 @@ bool RohEinstellen(int fd) {
   return tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
-// Time until the earliest due byte of the queues, for ppoll; nullptr (wait without limit) when
-// both are empty.
-const timespec* Wartezeit(const std::deque<GeplantesByte>& a, const std::deque<GeplantesByte>& b,
-                          timespec& puffer) {
-  if (a.empty() && b.empty()) return nullptr;
-  Uhr::time_point frist = Uhr::time_point::max();
-  if (!a.empty()) frist = a.front().zeit;
-  if (!b.empty() && b.front().zeit < frist) frist = b.front().zeit;
-  const auto rest = std::chrono::duration_cast<std::chrono::nanoseconds>(frist - Uhr::now());
+// Time until the next answer byte is due, for ppoll; nullptr (wait without limit) when none is.
+const timespec* Wartezeit(const std::deque<GeplantesByte>& ausgang, timespec& puffer) {
+  if (ausgang.empty()) return nullptr;
+  const auto rest =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(ausgang.front().zeit - Uhr::now());
   const int64_t ns = rest.count() > 0 ? rest.count() : 0;
   puffer.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
   puffer.tv_nsec = static_cast<long>(ns % 1'000'000'000);
   return &puffer;
 }
 
-// The received bytes whose time has come go to the devices; their answers are queued behind
-// what is still being sent.
-void Zustellen(SimLeitung& leitung, Leitungstakt& takt, std::deque<GeplantesByte>& eingang,
+// Received bytes go to the devices at once, since what a device answers depends only on the
+// order of the bytes; each answer is due after the byte that completed its frame has crossed
+// the line, behind what is still being sent. Only the answers need waking up for.
+void Zustellen(SimLeitung& leitung, Leitungstakt& takt, const uint8_t* daten, size_t anzahl,
                std::deque<GeplantesByte>& ausgang, Uhr::time_point jetzt) {
-  while (!eingang.empty() && eingang.front().zeit <= jetzt) {
-    const GeplantesByte b = eingang.front();
-    eingang.pop_front();
-    for (char c : leitung.Empfangen(b.byte))
-      ausgang.push_back({takt.Senden(b.zeit), static_cast<uint8_t>(c)});
+  for (size_t i = 0; i < anzahl; ++i) {
+    const Uhr::time_point angekommen = takt.Empfangen(jetzt);
+    for (char c : leitung.Empfangen(daten[i]))
+      ausgang.push_back({takt.Senden(angekommen), static_cast<uint8_t>(c)});
   }
 }
 
@@ -98,20 +94,16 @@ PtyServer::~PtyServer() {
 int PtyServer::Laufen(SimLeitung& leitung, int baud, int stopFd) {
   if (!Offen()) return -1;
   Leitungstakt takt(baud);
-  std::deque<GeplantesByte> eingang;
   std::deque<GeplantesByte> ausgang;
   bool blockiert = false;
   for (;;) {
-    Zustellen(leitung, takt, eingang, ausgang, Uhr::now());
     if (!Senden(master_, ausgang, Uhr::now(), blockiert)) return -1;
 
     pollfd p[2] = {{master_, static_cast<short>(POLLIN | (blockiert ? POLLOUT : 0)), 0},
                    {stopFd, POLLIN, 0}};
-    // While the terminal takes nothing more, the queued answer waits for POLLOUT, not for time.
-    static const std::deque<GeplantesByte> kLeer;
+    // While the terminal takes nothing more, the answer waits for POLLOUT, not for its time.
     timespec puffer{};
-    const timespec* warten = Wartezeit(eingang, blockiert ? kLeer : ausgang, puffer);
-    const int n = ppoll(p, 2, warten, nullptr);
+    const int n = ppoll(p, 2, blockiert ? nullptr : Wartezeit(ausgang, puffer), nullptr);
     if (n < 0 && errno != EINTR) return -1;
     if (n <= 0) continue;
     if (p[1].revents) return 0;
@@ -121,7 +113,6 @@ int PtyServer::Laufen(SimLeitung& leitung, int baud, int stopFd) {
     const ssize_t gelesen = read(master_, daten, sizeof daten);
     if (gelesen < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (gelesen <= 0) return -1;
-    const Uhr::time_point jetzt = Uhr::now();
-    for (ssize_t i = 0; i < gelesen; ++i) eingang.push_back({takt.Empfangen(jetzt), daten[i]});
+    Zustellen(leitung, takt, daten, static_cast<size_t>(gelesen), ausgang, Uhr::now());
   }
 }
