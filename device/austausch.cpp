@@ -7,15 +7,11 @@
 
 namespace {
 
-// The port's read time-out is not readable through ComPort; this is the one the COM settings
-// panel sets, and it only widens the bound below beyond the frame's own time on the line.
-constexpr double kZeitreserve = 0.5;
-
 // Waits until the request has left the output queue, at most as long as its zeichen need at the
-// line rate (10 bits per character) plus the reserve. Polls without sleeping.
-bool AusgangAbwarten(ComPort& port, size_t zeichen, int baud) {
+// line rate (10 bits per character) plus the port's time-out. Polls without sleeping.
+bool AusgangAbwarten(ComPort& port, size_t zeichen, int baud, double timeout) {
   using Uhr = std::chrono::steady_clock;
-  const double sekunden = static_cast<double>(zeichen) * 10.0 / baud + kZeitreserve;
+  const double sekunden = static_cast<double>(zeichen) * 10.0 / baud + timeout;
   const auto frist = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
                                       std::chrono::duration<double>(sekunden));
   for (;;) {
@@ -45,7 +41,8 @@ int Austausch(ComPorts& ports, int port, const std::string& anfrage, const Austa
       p.Schreiben(reinterpret_cast<const uint8_t*>(anfrage.data()), anfrage.size());
   if (geschrieben < 0) return codes.schreiben;
   if (static_cast<size_t>(geschrieben) < anfrage.size()) return codes.kurz;
-  if (!AusgangAbwarten(p, anfrage.size(), ports.Einstellung(port)->baud)) return codes.schreiben;
+  if (!AusgangAbwarten(p, anfrage.size(), ports.Einstellung(port)->baud, ports.Timeout(port)))
+    return codes.schreiben;
   if (!quittung) return 0;
 
   const int byte = p.ByteLesen();

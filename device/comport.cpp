@@ -4,7 +4,7 @@ bool ComPorts::Oeffnen(int nummer, const Leitungseinstellung& einstellung) {
   Schliessen(nummer);
   std::unique_ptr<ComPort> port = fabrik_.Oeffnen(nummer, einstellung);
   if (!port) return false;
-  offen_[nummer] = {std::move(port), einstellung};
+  offen_[nummer] = {std::move(port), einstellung, 0.0};
   return true;
 }
 
@@ -24,4 +24,17 @@ int ComPorts::Schliessen(int nummer) {
   const int ergebnis = it->second.port->Schliessen();
   offen_.erase(it);
   return ergebnis < 0 ? ergebnis : 0;
+}
+
+int ComPorts::TimeoutSetzen(int nummer, double sekunden) {
+  auto it = offen_.find(nummer);
+  if (it == offen_.end()) return -1;
+  const int ergebnis = it->second.port->TimeoutSetzen(sekunden);
+  if (ergebnis >= 0) it->second.timeout = sekunden;
+  return ergebnis;
+}
+
+double ComPorts::Timeout(int nummer) const {
+  auto it = offen_.find(nummer);
+  return it == offen_.end() ? 0.0 : it->second.timeout;
 }

@@ -49,6 +49,10 @@ class ComPorts {
   // nullptr when the port is not open.
   ComPort* Port(int nummer);
   const Leitungseinstellung* Einstellung(int nummer) const;
+  // Sets the read time-out of an open port and remembers it; negative on failure.
+  int TimeoutSetzen(int nummer, double sekunden);
+  // The time-out last set on the port (0 before one was set or when the port is not open).
+  double Timeout(int nummer) const;
   // 0, or negative when the port was not open or closing failed; the port is gone either way.
   int Schliessen(int nummer);
 
@@ -56,6 +60,7 @@ class ComPorts {
   struct OffenerPort {
     std::unique_ptr<ComPort> port;
     Leitungseinstellung einstellung;
+    double timeout = 0.0;
   };
   Portfabrik& fabrik_;
   std::map<int, OffenerPort> offen_;

@@ -69,9 +69,7 @@ int NOVHLN1_Close(ComPorts& ports, int port) {
 }
 
 int NOVHLN1_Timeout(ComPorts& ports, int port, double sekunden) {
-  ComPort* p = ports.Port(port);
-  if (p == nullptr || p->TimeoutSetzen(sekunden) < 0) return -111005;
-  return 0;
+  return ports.TimeoutSetzen(port, sekunden) < 0 ? -111005 : 0;
 }
 
 int FlushInOut(ComPorts& ports, int port) {
