@@ -109,3 +109,8 @@ void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini) {
     KanalSchreiben(ini, konfig, kEingangsschluessel, k);
   }
 }
+
+AbschnittFunktionen KonfigAbschnitt(Konfigzustand& zustand) {
+  return {[&zustand](const IniDatei& ini) { ReadIniKonfigpanel(zustand, ini); },
+          [&zustand](IniDatei& ini) { WriteIniKonfigpanel(zustand, ini); }};
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The section "konfig" of the settings file.
 
+#include "app/einstellungen.h"
 #include "app/ini.h"
 #include "config/konfigzustand.h"
 
@@ -9,3 +10,6 @@
 void ReadIniKonfigpanel(Konfigzustand& zustand, const IniDatei& ini);
 // Takes the panel fields into the record first, then writes the record.
 void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini);
+
+// The reader and writer above, to register for the section "konfig".
+AbschnittFunktionen KonfigAbschnitt(Konfigzustand& zustand);
