@@ -75,6 +75,18 @@ void Konfigzustand::InitialisiereKonfigPanel() {
   felder_->FelderZeigen(felder);
 }
 
+void Konfigzustand::FeldSkalaOutMax1Setzen(double wert) {
+  if (felder_ == nullptr) {
+    Konfiguration konfig = gKonfig_;
+    konfig.outskalamax[0] = wert;
+    KonfigurationSetzen(konfig);
+    return;
+  }
+  Konfiguration felder = felder_->FelderLesen();
+  felder.outskalamax[0] = wert;
+  felder_->FelderZeigen(felder);
+}
+
 void Konfigzustand::StandardwerteFragen() {
   const Frage frage{"Werte zurücksetzen",
                     "Wollen Sie alle Werte löschen und\nauf Standardwerte zurücksetzen?",

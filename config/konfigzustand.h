@@ -40,6 +40,10 @@ class Konfigzustand {
   // Presets the fields (not the record) for the curve generator: outputs 0 - 4.095 V, output 1
   // 0 .. 4.095 V shown as 0 .. 4.095 "A".
   void InitialisiereKonfigPanel();
+  // "an TVM-5R anpassen": the user value at the upper scaling point of output 1 goes into its
+  // field (SKALAOUTMAX1); the caller then takes the fields over. Without a panel the record
+  // takes it at once, unless that makes output 1 unusable.
+  void FeldSkalaOutMax1Setzen(double wert);
   // The reset button: asks, and on "Ja" resets record and fields.
   void StandardwerteFragen();
   // Leaving the panel: fields into the record, then the other panels rescale. False when a

@@ -105,6 +105,24 @@ TEST(Konfigzustand, StartUndVerlassenGebenDieVorgabeDesKurvengenerators) {
   EXPECT_TRUE(dialoge.meldungen.empty());
 }
 
+TEST(Konfigzustand, AnpassenSetztDasFeld) {
+  SkriptDialoge dialoge;
+  Konfigzustand ohnePanel(dialoge);
+  ohnePanel.FeldSkalaOutMax1Setzen(8.19);
+  EXPECT_EQ(ohnePanel.gKonfig().outskalamax[0], 8.19);
+  ohnePanel.FeldSkalaOutMax1Setzen(0.0);  // equal to outskalamin[0]: refused
+  EXPECT_EQ(ohnePanel.gKonfig().outskalamax[0], 8.19);
+
+  Konfigzustand zustand(dialoge);
+  TestFelder felder;
+  zustand.FelderAnmelden(&felder);
+  zustand.FeldSkalaOutMax1Setzen(6.1425);
+  EXPECT_EQ(felder.felder.outskalamax[0], 6.1425);
+  EXPECT_EQ(zustand.gKonfig().outskalamax[0], 10.0);
+  EXPECT_TRUE(zustand.KonfigfelderInStrukturSpeichern());
+  EXPECT_EQ(zustand.gKonfig().outskalamax[0], 6.1425);
+}
+
 TEST(Konfigzustand, Standardwerte) {
   SkriptDialoge dialoge;
   Konfigzustand zustand(dialoge);
