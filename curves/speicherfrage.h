@@ -1,0 +1,12 @@
+#pragma once
+// The question about unsaved curve changes before "Neu", loading and the end of the program.
+
+#include <functional>
+
+#include "app/fehlerausgabe.h"
+#include "curves/kurvensatz.h"
+
+// 0 = go on, 1 = cancel. Without changes nothing is asked. "Ja" saves through speichern (the
+// "Kurven speichern" command, 0 on success); a failed save is shown and cancels.
+int AbbruchWeilKurvenNichtGespeichert(const Kurvensatz& satz, Fehlerausgabe& fehler,
+                                      const std::function<int()>& speichern);
