@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "app/infopanel.h"
+#include "config/konfigini.h"
+#include "config/konfigpanel.h"
 
 namespace {
 
@@ -38,10 +40,9 @@ struct Childpaneltitel {
   const char* titel;
 };
 
-// Loaded in this order.
-constexpr Childpaneltitel kChildpanels[] = {
+// Panels whose contents are still to come, loaded as bare frames.
+constexpr Childpaneltitel kLeerePanels[] = {
     {COMPNL, "COM-Schnittstellen Einstellung"},
-    {KONFIGPNL, "Konfiguration"},
     {DIREKTPNL, "Direkte Ein-/Ausgabe"},
     {KURVENPNL, "Kurvengenerator"},
     {KENNLPNL, "Kennlinienregler"},
@@ -56,18 +57,22 @@ Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad)
       fenster_(std::make_unique<Hauptfenster>()),
       panels_(*fenster_),
       hilfe_(std::make_unique<Direkthilfe>(panels_, fenster_.get())),
-      bilder_(std::make_unique<Verbindungsbilder>(*hilfe_)) {
+      bilder_(std::make_unique<Verbindungsbilder>(*hilfe_)),
+      konfig_(dialoge) {
   shell_ = std::make_unique<ShellDienste>(
       ShellDienste{panels_, *hilfe_, fehler_, dialoge_, *bilder_,
                    [this] { return ProgrammendeFallsAllesGespeichert(); }});
   PanelsLaden();
   HauptknoepfeVerbinden();
+  EinstellungenAnmelden();
 }
 
 Anwendung::~Anwendung() = default;
 
 void Anwendung::PanelsLaden() {
-  for (const auto& p : kChildpanels)
+  konfigpanel_ = new KonfigPanel(*shell_, konfig_);
+  fenster_->ChildpanelHinzufuegen(konfigpanel_);
+  for (const auto& p : kLeerePanels)
     fenster_->ChildpanelHinzufuegen(new ChildPanel(*shell_, p.panel, p.titel));
   fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
   info_ = new Infopanel(fenster_.get());
@@ -95,6 +100,10 @@ void Anwendung::HauptknoepfeVerbinden() {
           [this] { ProgrammendeFallsAllesGespeichert(); });
 }
 
+void Anwendung::EinstellungenAnmelden() {
+  einstellungen_.Anmelden(Einstellungsabschnitt::Konfig, KonfigAbschnitt(konfig_));
+}
+
 int Anwendung::Starten() {
   if (const int fehler = ReadIni(); fehler != 0) fehler_.NOV_Fehlerpopup(fehler);
   if (const int fehler = InitialisierePanels(); fehler != 0) {
@@ -119,6 +128,7 @@ int Anwendung::WriteIni() {
 }
 
 int Anwendung::InitialisierePanels() {
+  konfigpanel_->InitialisiereKonfigPanel();
   for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
     fenster_->Steuerelement(id)->hide();
   return 0;

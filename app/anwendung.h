@@ -11,11 +11,13 @@
 #include "app/hauptfenster.h"
 #include "app/panelverwaltung.h"
 #include "app/programmende.h"
+#include "config/konfigzustand.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"
 
 class Infopanel;
+class KonfigPanel;
 
 constexpr const char* kVersion = "V 1.3";
 constexpr const char* kDatum = "12/2023";
@@ -46,6 +48,7 @@ class Anwendung : public QObject {
   Programmende& Ende() { return programmende_; }
   Einstellungen& Einstellungsdatei() { return einstellungen_; }
   Verbindungsbilder& Bilder() { return *bilder_; }
+  Konfigzustand& Konfig() { return konfig_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -56,6 +59,7 @@ class Anwendung : public QObject {
  private:
   void HauptknoepfeVerbinden();
   void PanelsLaden();
+  void EinstellungenAnmelden();
 
   Dialoge& dialoge_;
   Fehlerausgabe fehler_;
@@ -66,6 +70,8 @@ class Anwendung : public QObject {
   std::unique_ptr<Direkthilfe> hilfe_;
   std::unique_ptr<Verbindungsbilder> bilder_;
   std::unique_ptr<ShellDienste> shell_;
+  Konfigzustand konfig_;
   Infopanel* info_ = nullptr;
+  KonfigPanel* konfigpanel_ = nullptr;
   bool endeAngefordert_ = false;
 };
