@@ -4,8 +4,10 @@
 #include <QPushButton>
 
 #include "app/infopanel.h"
+#include "app/rahmenpanel.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
+#include "ui/fehleranzeigewidget.h"
 
 namespace {
 
@@ -73,7 +75,11 @@ void Anwendung::PanelsLaden() {
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
   for (const auto& p : kLeerePanels)
-    fenster_->ChildpanelHinzufuegen(new ChildPanel(*shell_, p.panel, p.titel));
+    fenster_->ChildpanelHinzufuegen(new Rahmenpanel(*shell_, p.panel, p.titel));
+  fehler_.FehleranzeigeAnmelden(Geraetepanel::Kennlinie,
+                                fenster_->Childpanel(KENNLPNL)->Fehleranzeige());
+  fehler_.FehleranzeigeAnmelden(Geraetepanel::Direkt,
+                                fenster_->Childpanel(DIREKTPNL)->Fehleranzeige());
   fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
   info_ = new Infopanel(fenster_.get());
   info_->VersionSetzen(kVersion, kDatum);
