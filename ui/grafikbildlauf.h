@@ -1,0 +1,32 @@
+#pragma once
+// A horizontal scroll bar laid over the bottom edge of a graph: positions 0..100 and a page
+// size. Scrolling actions only move the bar; the position is reported once, at the end of the
+// action (slider released, mouse button or key released, a wheel step), the way the graph's
+// view follows it.
+
+#include <QScrollBar>
+
+class Grafikbildlauf : public QScrollBar {
+  Q_OBJECT
+ public:
+  // Becomes a child of graph and follows its size.
+  explicit Grafikbildlauf(QWidget* graph);
+
+  // Page size 1..100 and position 0..100, without reporting.
+  void Setzen(int seite, int position);
+
+ signals:
+  void bildlaufBeendet(int position);
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  void mouseReleaseEvent(QMouseEvent* ereignis) override;
+  void keyReleaseEvent(QKeyEvent* ereignis) override;
+  void wheelEvent(QWheelEvent* ereignis) override;
+
+ private:
+  void Anlegen();
+  void Beenden();
+
+  bool aktion_ = false;  // a scrolling action happened since the last report
+};
