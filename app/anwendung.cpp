@@ -7,6 +7,7 @@
 #include "app/rahmenpanel.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
+#include "device/companel.h"
 #include "ui/fehleranzeigewidget.h"
 
 namespace {
@@ -44,7 +45,6 @@ struct Childpaneltitel {
 
 // Panels whose contents are still to come, loaded as bare frames.
 constexpr Childpaneltitel kLeerePanels[] = {
-    {COMPNL, "COM-Schnittstellen Einstellung"},
     {DIREKTPNL, "Direkte Ein-/Ausgabe"},
     {KURVENPNL, "Kurvengenerator"},
     {KENNLPNL, "Kennlinienregler"},
@@ -52,10 +52,13 @@ constexpr Childpaneltitel kLeerePanels[] = {
 
 }  // namespace
 
-Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad)
+Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad, PortWurzeln wurzeln)
     : dialoge_(dialoge),
       fehler_(dialoge),
       einstellungen_(std::move(iniPfad)),
+      wurzeln_(std::move(wurzeln)),
+      portfabrik_(wurzeln_),
+      ports_(portfabrik_),
       fenster_(std::make_unique<Hauptfenster>()),
       panels_(*fenster_),
       hilfe_(std::make_unique<Direkthilfe>(panels_, fenster_.get())),
@@ -72,6 +75,8 @@ Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad)
 Anwendung::~Anwendung() = default;
 
 void Anwendung::PanelsLaden() {
+  comPanel_ = new ComPanel(*shell_, ports_, wurzeln_);
+  fenster_->ChildpanelHinzufuegen(comPanel_);
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
   for (const auto& p : kLeerePanels)
@@ -108,6 +113,7 @@ void Anwendung::HauptknoepfeVerbinden() {
 
 void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Konfig, KonfigAbschnitt(konfig_));
+  einstellungen_.Anmelden(Einstellungsabschnitt::Com, ComAbschnitt(comPanel_->Zugang()));
 }
 
 int Anwendung::Starten() {
@@ -135,12 +141,14 @@ int Anwendung::WriteIni() {
 
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
+  comPanel_->CompanelInit();
   for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
     fenster_->Steuerelement(id)->hide();
   return 0;
 }
 
 int Anwendung::DeinitialisierePanels() {
+  comPanel_->CompanelClear();
   return 0;
 }
 

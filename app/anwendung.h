@@ -12,11 +12,15 @@
 #include "app/panelverwaltung.h"
 #include "app/programmende.h"
 #include "config/konfigzustand.h"
+#include "device/comport.h"
+#include "device/portsuche.h"
+#include "device/posixport.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"
 
 class Infopanel;
+class ComPanel;
 class KonfigPanel;
 
 constexpr const char* kVersion = "V 1.3";
@@ -25,7 +29,8 @@ constexpr const char* kDatum = "12/2023";
 class Anwendung : public QObject {
   Q_OBJECT
  public:
-  Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad());
+  Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad(),
+            PortWurzeln wurzeln = StandardWurzeln());
   ~Anwendung() override;
 
   // Start-up after the panels are loaded: settings file (its error shown), panel
@@ -49,6 +54,7 @@ class Anwendung : public QObject {
   Einstellungen& Einstellungsdatei() { return einstellungen_; }
   Verbindungsbilder& Bilder() { return *bilder_; }
   Konfigzustand& Konfig() { return konfig_; }
+  ComPanel& Com() { return *comPanel_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -65,6 +71,9 @@ class Anwendung : public QObject {
   Fehlerausgabe fehler_;
   Einstellungen einstellungen_;
   Programmende programmende_;
+  PortWurzeln wurzeln_;
+  PosixPortfabrik portfabrik_;
+  ComPorts ports_;
   std::unique_ptr<Hauptfenster> fenster_;
   Panelverwaltung panels_;
   std::unique_ptr<Direkthilfe> hilfe_;
@@ -73,5 +82,6 @@ class Anwendung : public QObject {
   Konfigzustand konfig_;
   Infopanel* info_ = nullptr;
   KonfigPanel* konfigpanel_ = nullptr;
+  ComPanel* comPanel_ = nullptr;
   bool endeAngefordert_ = false;
 };

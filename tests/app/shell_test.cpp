@@ -14,6 +14,15 @@
 
 namespace {
 
+// Port folders of the tests: no links, no devices.
+PortWurzeln LeereWurzeln(const TempOrdner& ordner) {
+  return {ordner.datei("ports"), ordner.datei("dev"), ordner.datei("sys")};
+}
+
+}  // namespace
+
+namespace {
+
 struct AbbrechenderEditor : Editor {
   int antwort = 1;
   int AbbruchWeilNichtGespeichert() override { return antwort; }
@@ -29,7 +38,7 @@ class ShellTest : public QObject {
     TempOrdner ordner;
     SkriptDialoge dialoge;
     const std::string pfad = ordner.datei("tvm5r/tvm5RKurvengenerator.ini");
-    Anwendung anwendung(dialoge, pfad);
+    Anwendung anwendung(dialoge, pfad, LeereWurzeln(ordner));
     QCOMPARE(anwendung.Starten(), 0);
     QCOMPARE(dialoge.meldungen.size(), size_t{1});
     QCOMPARE(dialoge.meldungen[0].titel, std::string("Fehler #801202"));
@@ -56,7 +65,7 @@ class ShellTest : public QObject {
   void ChildpanelsWechselnUndDimmenDieHauptknoepfe() {
     TempOrdner ordner;
     SkriptDialoge dialoge;
-    Anwendung anwendung(dialoge, ordner.datei("x.ini"));
+    Anwendung anwendung(dialoge, ordner.datei("x.ini"), LeereWurzeln(ordner));
     anwendung.Starten();
     Hauptfenster& fenster = anwendung.Fenster();
     fenster.show();
@@ -78,9 +87,10 @@ class ShellTest : public QObject {
     QCOMPARE(fenster.SichtbaresPanel(), int(KEIN_PANEL));
     QVERIFY(fenster.Knopf(KNOPF_COM)->isEnabled());
 
-    com->FensterAktion(KENNLPNL)->trigger();
-    QCOMPARE(fenster.SichtbaresPanel(), int(KENNLPNL));
-    fenster.Childpanel(KENNLPNL)->FensterAktion(KEIN_PANEL)->trigger();
+    QVERIFY(com->FensterAktion(KENNLPNL) == nullptr);  // the navigation does not lead there
+    com->FensterAktion(KURVENPNL)->trigger();
+    QCOMPARE(fenster.SichtbaresPanel(), int(KURVENPNL));
+    fenster.Childpanel(KURVENPNL)->FensterAktion(KEIN_PANEL)->trigger();
     QCOMPARE(fenster.SichtbaresPanel(), int(KEIN_PANEL));
   }
 
@@ -93,7 +103,7 @@ class ShellTest : public QObject {
 
     TempOrdner ordner;
     SkriptDialoge dialoge;
-    Anwendung anwendung(dialoge, ordner.datei("x.ini"));
+    Anwendung anwendung(dialoge, ordner.datei("x.ini"), LeereWurzeln(ordner));
     anwendung.Starten();
     Hauptfenster& fenster = anwendung.Fenster();
     fenster.show();
@@ -109,7 +119,7 @@ class ShellTest : public QObject {
   void DirekthilfeZeigtTexteStattZuHandeln() {
     TempOrdner ordner;
     SkriptDialoge dialoge;
-    Anwendung anwendung(dialoge, ordner.datei("x.ini"));
+    Anwendung anwendung(dialoge, ordner.datei("x.ini"), LeereWurzeln(ordner));
     anwendung.Starten();
     Hauptfenster& fenster = anwendung.Fenster();
     fenster.show();
@@ -149,7 +159,7 @@ class ShellTest : public QObject {
     TempOrdner ordner;
     SkriptDialoge dialoge;
     const std::string pfad = ordner.datei("x.ini");
-    Anwendung anwendung(dialoge, pfad);
+    Anwendung anwendung(dialoge, pfad, LeereWurzeln(ordner));
     anwendung.Starten();
     AbbrechenderEditor editor;
     anwendung.Ende().Anmelden(Editorplatz::Kennlinie, &editor);
