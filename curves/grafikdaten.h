@@ -34,11 +34,12 @@ struct Linienzug {
 };
 
 // Pixel columns over the time range start .. ende: column c covers
-// [start + c * (ende - start) / spalten, start + (c + 1) * (ende - start) / spalten).
+// [start + c * (ende - start) / spalten, start + (c + 1) * (ende - start) / spalten), the last
+// column ende as well.
 class Spaltenraster {
  public:
   Spaltenraster(double start, double ende, int spalten);
-  // -1 before the range, Spalten() at or after its end.
+  // -1 before the range, Spalten() after its end.
   int Spalte(double t) const;
   int Spalten() const { return spalten_; }
   double Start() const { return start_; }
