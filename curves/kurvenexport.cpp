@@ -1,0 +1,282 @@
+#include "curves/kurvenexport.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <optional>
+#include <system_error>
+
+#include "app/dateischreiben.h"
+#include "curves/kurvenundo.h"
+
+namespace {
+
+constexpr const char* kExportKopf =
+    "# Kurven exportiert aus TVM-5R_Kurvengenerator\n"
+    "# Spalte 1 = Zeit in Sekunden\n"
+    "# Spalte 2 = Y-Wert in Prozent\n"
+    "# Spalte 3 = Zeitbasis\n"
+    "# Spalte 4 = Kuvennummer\n"
+    "\n";
+
+// "%.<stellen>f" with a decimal point whatever the process locale says.
+std::string Festkomma(double wert, int stellen) {
+  char puffer[400];
+  const auto [ende, fehler] =
+      std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+  return fehler == std::errc{} ? std::string(puffer, ende) : std::string("?");
+}
+
+std::string Punktzeile(double t, const Kurvenpunkt& punkt) {
+  return Festkomma(t, 5) + '\t' + Festkomma(100.0 * punkt.y / 4095, 2) + '\t' +
+         ZeitbasisName(punkt.zeitbasis) + "\t1\n";
+}
+
+std::string Punktzeilen(const Kurve& kurve) {
+  std::string text;
+  double t = 0;
+  for (const Kurvenpunkt& punkt : kurve.punkte) {
+    text += Punktzeile(t, punkt);
+    t += Geradendauer(punkt) / 1000 / 1000;
+  }
+  return text;
+}
+
+Dateiauswahl Textdateiauswahl(const std::string& titel, Dateiknopf knopf) {
+  Dateiauswahl auswahl;
+  auswahl.dateimuster = "*.txt";
+  auswahl.filter = "*.txt";
+  auswahl.titel = titel;
+  auswahl.knopf = knopf;
+  auswahl.endungFest = false;
+  return auswahl;
+}
+
+// Reads lines of a stream, keeping at most kImportZeileMax characters of each (without the line
+// end, LF or CR LF).
+class Zeilenleser {
+ public:
+  explicit Zeilenleser(std::istream& ein) : ein_(ein) {}
+
+  bool Naechste(std::string& zeile) {
+    zeile.clear();
+    size_t laenge = 0;
+    for (;;) {
+      // get() turns a failure of the stream's buffer into badbit.
+      const auto zeichen = ein_.get();
+      if (zeichen == std::char_traits<char>::eof()) {
+        if (laenge == 0) return false;
+        break;
+      }
+      if (zeichen == '\n') break;
+      // One character more than kept, so that a CR before the LF can be told from content.
+      if (zeile.size() <= kImportZeileMax) zeile += static_cast<char>(zeichen);
+      ++laenge;
+    }
+    if (laenge <= kImportZeileMax + 1 && !zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    if (zeile.size() > kImportZeileMax) zeile.resize(kImportZeileMax);
+    return true;
+  }
+
+ private:
+  std::istream& ein_;
+};
+
+bool Leerzeichen(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// A line that holds no point: empty, only blanks, or a comment ("#" after blanks).
+bool Ueberspringen(const std::string& zeile) {
+  const size_t erstes = zeile.find_first_not_of(" \t");
+  return erstes == std::string::npos || zeile[erstes] == '#';
+}
+
+// The four fields "%f\t%f\t%s\t%d" of a line, read from its start.
+struct Importzeile {
+  double zeit = 0;
+  double y = 0;
+  std::string zeitbasis;
+  int kurve = 0;
+};
+
+class Feldleser {
+ public:
+  explicit Feldleser(const std::string& zeile)
+      : p_(zeile.data()), ende_(zeile.data() + zeile.size()) {}
+
+  bool Zahl(double& wert) {
+    Vorzeichen();
+    const auto [stelle, fehler] = std::from_chars(p_, ende_, wert, std::chars_format::general);
+    if (fehler != std::errc{} || !std::isfinite(wert)) return false;
+    if (minus_) wert = -wert;
+    p_ = stelle;
+    return true;
+  }
+  bool Zahl(int& wert) {
+    Vorzeichen();
+    long long gross = 0;
+    const auto [stelle, fehler] = std::from_chars(p_, ende_, gross);
+    if (fehler != std::errc{} || gross > 2147483647LL || gross < -2147483647LL) return false;
+    wert = static_cast<int>(minus_ ? -gross : gross);
+    p_ = stelle;
+    return true;
+  }
+  bool Wort(std::string& wort) {
+    Blanks();
+    const char* anfang = p_;
+    while (p_ != ende_ && !Leerzeichen(*p_)) ++p_;
+    wort.assign(anfang, p_);
+    return !wort.empty();
+  }
+  // One tab, blanks around it allowed.
+  bool Tab() {
+    while (p_ != ende_ && *p_ == ' ') ++p_;
+    if (p_ == ende_ || *p_ != '\t') return false;
+    ++p_;
+    return true;
+  }
+
+ private:
+  void Blanks() {
+    while (p_ != ende_ && *p_ == ' ') ++p_;
+  }
+  void Vorzeichen() {
+    Blanks();
+    minus_ = false;
+    if (p_ != ende_ && (*p_ == '+' || *p_ == '-')) {
+      minus_ = *p_ == '-';
+      ++p_;
+      if (p_ != ende_ && (*p_ == '+' || *p_ == '-')) p_ = ende_;  // one sign only
+    }
+  }
+
+  const char* p_;
+  const char* ende_;
+  bool minus_ = false;
+};
+
+std::optional<Importzeile> ZeileLesen(const std::string& zeile) {
+  Importzeile z;
+  Feldleser f(zeile);
+  if (f.Zahl(z.zeit) && f.Tab() && f.Zahl(z.y) && f.Tab() && f.Wort(z.zeitbasis) && f.Tab() &&
+      f.Zahl(z.kurve))
+    return z;
+  return std::nullopt;
+}
+
+Importfehler Zeilenfehler(int code, int zeile, const std::string& text) {
+  return {code, "Fehler in Zeile " + std::to_string(zeile) + ":\n" + text};
+}
+
+// Checks one line against the points read so far and adds its point.
+Importfehler PunktAnnehmen(const Importzeile& z, int nummer, const std::string& zeile,
+                           std::vector<Kurvenpunkt>& punkte, double& letzteZeit) {
+  if (z.kurve != 1)
+    return Zeilenfehler(-312448, nummer,
+                        "Kurvennummer " + std::to_string(z.kurve) + " ist nicht erlaubt.");
+  try {
+    if (punkte.size() == punkte.capacity()) punkte.reserve(std::max<size_t>(64, 2 * punkte.size()));
+  } catch (const std::bad_alloc&) {
+    return {-600450, ""};
+  }
+  const int code = ZeitbasisAusName(z.zeitbasis);
+  if (code == 0)
+    return Zeilenfehler(-312451, nummer, "Unbekannte Zeitbasis '" + z.zeitbasis + "'.");
+  if (!(z.y >= 0 && z.y <= 100))
+    return Zeilenfehler(-312452, nummer,
+                        "Y-Wert von " + Festkomma(z.y, 3) + "% ist nicht erlaubt '" + zeile + "'.");
+  if (punkte.empty()) {
+    if (!(std::fabs(z.zeit) <= 0.00000001))
+      return Zeilenfehler(-312453, nummer, "Kurve muß bei Zeit=0 beginnen.");
+  } else {
+    Kurvenpunkt& vorher = punkte.back();
+    const double d = z.zeit - letzteZeit;
+    if (!(d > 0.00000001)) return Zeilenfehler(-312454, nummer, "Zeitangaben nicht fortlaufend.");
+    const double u = d * 1000 * 1000 / ZeitbasisDauer(vorher.zeitbasis);
+    if (!(u < 65535.4))
+      return Zeilenfehler(-312455, nummer,
+                          "Kuvenabschnitt zu lang\n(muß kleiner sein als 65536 Zeiteinheiten).");
+    if (!(std::fabs(u - std::floor(u + 0.00000005)) < 0.00000001))
+      return Zeilenfehler(-312456, nummer,
+                          "Zeitunterschied von " + Festkomma(d, 3) +
+                              " Sekunden läßt sich nicht\ndurch die Zeitbasis " +
+                              ZeitbasisName(vorher.zeitbasis) + " ausdrücken.");
+    const auto laenge = static_cast<int32_t>(u + 0.5);
+    if (laenge < 1)
+      return Zeilenfehler(-312457, nummer,
+                          "Zeitunterschied zwischen zwei Punkten muß größer Null sein.");
+    vorher.laenge = laenge;
+  }
+  punkte.push_back({static_cast<int32_t>(4095 * (z.y / 100)), 1, static_cast<int8_t>(code)});
+  letzteZeit = z.zeit;
+  return {};
+}
+
+}  // namespace
+
+std::string KurvenExportText(const Kurve& kurve) {
+  return kExportKopf + Punktzeilen(kurve) + "\n";
+}
+
+int KurventextSchreiben(const std::string& pfad, const Kurve& kurve) {
+  const std::string punkte = Punktzeilen(kurve);
+  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {kExportKopf, punkte, "\n"});
+  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308441;
+  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
+    return ergebnis.teil == 0 ? -301442 : ergebnis.teil == 1 ? -301443 : -301444;
+  return 0;
+}
+
+int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {
+  const auto pfad =
+      dialoge.FileSelectPopup(Textdateiauswahl("Kurven exportieren", Dateiknopf::Speichern));
+  if (!pfad) return 0;
+  return KurventextSchreiben(*pfad, satz.gKurven[0]);
+}
+
+Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte) {
+  std::vector<Kurvenpunkt> neu;
+  Zeilenleser leser(ein);
+  std::string zeile;
+  double letzteZeit = 0;
+  for (int nummer = 1; leser.Naechste(zeile); ++nummer) {
+    if (Ueberspringen(zeile)) continue;
+    const std::optional<Importzeile> z = ZeileLesen(zeile);
+    if (!z) return Zeilenfehler(-312447, nummer, "Falsche oder zu wenig Werte.");
+    if (Importfehler f = PunktAnnehmen(*z, nummer, zeile, neu, letzteZeit); f.code != 0) return f;
+  }
+  if (ein.bad()) return {-304446, ""};
+  if (neu.empty()) return {-312458, "Keine Kurvendaten gefunden."};
+  neu.back().laenge = 1;
+  punkte = std::move(neu);
+  return {};
+}
+
+int KurventextImportieren(Kurvensatz& satz, Dialoge& dialoge, const std::string& pfad) {
+  std::ifstream ein(pfad, std::ios::binary);
+  std::error_code art;
+  if (!ein.is_open() || std::filesystem::is_directory(pfad, art)) return -308445;
+  std::vector<Kurvenpunkt> punkte;
+  const Importfehler fehler = KurventextLesen(ein, punkte);
+  if (fehler.code != 0) {
+    if (!fehler.meldung.empty()) dialoge.MessagePopup("Importfehler", fehler.meldung);
+    return fehler.code;
+  }
+  const int aktuelle = satz.gAktuelleKurve;
+  KurveWaehlen(satz, 0);
+  RueckgaengigSichern(satz, dialoge);
+  const int code = KurveUebernehmen(satz.gKurven[0], punkte);
+  KurveWaehlen(satz, aktuelle);
+  return code;
+}
+
+int KurvenImportieren(Kurvensatz& satz, Dialoge& dialoge) {
+  const auto pfad =
+      dialoge.FileSelectPopup(Textdateiauswahl("Kurven importieren", Dateiknopf::Laden));
+  if (!pfad) return 0;
+  return KurventextImportieren(satz, dialoge, *pfad);
+}
