@@ -1,7 +1,8 @@
 #include "config/konfigbytes.h"
 
+#include "app/bytes.h"
+
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace {
@@ -15,17 +16,6 @@ constexpr size_t kSkalaMin = 72;
 constexpr size_t kSkalaMax = 104;
 constexpr size_t kEinheit = 136;
 constexpr size_t kEinheitFeld = kEinheitLaenge + 1;
-
-void DoubleSchreiben(uint8_t* ziel, double wert) {
-  const uint64_t bits = std::bit_cast<uint64_t>(wert);
-  for (int i = 0; i < 8; ++i) ziel[i] = static_cast<uint8_t>(bits >> (8 * i));
-}
-
-double DoubleLesen(const uint8_t* quelle) {
-  uint64_t bits = 0;
-  for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(quelle[i]) << (8 * i);
-  return std::bit_cast<double>(bits);
-}
 
 void ReiheSchreiben(uint8_t* ziel, const std::array<double, kKanaele>& werte) {
   for (int k = 0; k < kKanaele; ++k) DoubleSchreiben(ziel + 8 * k, werte[k]);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "app/bytes.h"
 #include "app/dateischreiben.h"
 #include "config/konfigbytes.h"
 
@@ -18,21 +19,10 @@ constexpr int32_t kVersion = 1;
 
 using Dateibild = std::array<uint8_t, kKonfigdateiGroesse>;
 
-void Int32Schreiben(uint8_t* ziel, int32_t wert) {
-  const auto bits = static_cast<uint32_t>(wert);
-  for (int i = 0; i < 4; ++i) ziel[i] = static_cast<uint8_t>(bits >> (8 * i));
-}
-
-int32_t Int32Lesen(const uint8_t* quelle) {
-  uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(quelle[i]) << (8 * i);
-  return static_cast<int32_t>(bits);
-}
-
 Dateibild DateibildBauen(const Konfiguration& konfig) {
   Dateibild bild{};
   std::memcpy(bild.data(), kKonfigdateiTyp, std::strlen(kKonfigdateiTyp));
-  Int32Schreiben(bild.data() + kVersionOffset, kVersion);
+  I32Schreiben(bild.data() + kVersionOffset, kVersion);
   KonfigurationSchreiben(bild.data() + kRecordOffset, konfig);
   return bild;
 }
@@ -70,7 +60,7 @@ int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {
   datei.read(reinterpret_cast<char*>(bild.data()), static_cast<std::streamsize>(bild.size()));
   if (datei.gcount() != static_cast<std::streamsize>(bild.size())) return -304264;
   if (!TypStimmt(bild)) return -1021265;
-  if (Int32Lesen(bild.data() + kVersionOffset) != kVersion) return -303266;
+  if (I32Lesen(bild.data() + kVersionOffset) != kVersion) return -303266;
   const Konfiguration konfig = KonfigurationLesen(bild.data() + kRecordOffset);
   if (!KonfigurationGueltig(konfig)) return -322267;
   ziel = konfig;
