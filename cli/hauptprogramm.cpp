@@ -5,13 +5,14 @@
 #include "cli/argumente.h"
 #include "cli/befehl.h"
 #include "cli/geraetebefehle.h"
+#include "cli/kurvenbefehle.h"
 
 namespace {
 
 // Every subcommand; a new group of subcommands adds its table to the list.
 std::vector<Befehl> AlleBefehle() {
   std::vector<Befehl> befehle;
-  for (std::vector<Befehl> (*gruppe)() : {Geraetebefehle}) {
+  for (std::vector<Befehl> (*gruppe)() : {Geraetebefehle, Kurvenbefehle}) {
     const std::vector<Befehl> neu = gruppe();
     befehle.insert(befehle.end(), neu.begin(), neu.end());
   }

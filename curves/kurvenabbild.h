@@ -18,6 +18,10 @@ inline constexpr int kKurvendatenStart = 4128;  // the first word of curve 1
 // Time units of curve 1 that fit the curve area: (65536 - 4128) / 2.
 inline constexpr int kAbbildEinheitenMax = (kAbbildGroesse - kKurvendatenStart) / 2;
 
+// The refusal of an image that does not fit (popup titled "Fehler").
+inline constexpr const char* kAbbildZuGross =
+    "Benötigter Platz für die Kurven überschreitet\nden verfügbaren Speicherplatz im TVM-5R.";
+
 // Bits 12..15 of a word for a time-base code: "1ms" 0 .. "1s" 7, "250us" 8; 0 for a code
 // outside 1..9.
 int ZeitbasisBits(int code);

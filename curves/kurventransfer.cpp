@@ -79,9 +79,7 @@ int KurvenGleichLangPruefen(const Kurvensatz& satz, Dialoge& dialoge) {
 int KurvenSenden(const Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& zugang, int typ) {
   const std::optional<Kurvenabbild> abbild = KurvenAbbildErstellen(satz);
   if (!abbild) {
-    fehler.dialoge().MessagePopup("Fehler",
-                                  "Benötigter Platz für die Kurven überschreitet\nden verfügbaren "
-                                  "Speicherplatz im TVM-5R.");
+    fehler.dialoge().MessagePopup("Fehler", kAbbildZuGross);
     return 0;
   }
   fehler.ComFehlerSetzen(0);

@@ -1,0 +1,216 @@
+#include "cli/kurvenbefehle.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+#include "app/dateischreiben.h"
+#include "app/fehlerausgabe.h"
+#include "cli/argumente.h"
+#include "curves/kurvendateien.h"
+#include "curves/kurvenexport.h"
+#include "curves/kurventransfer.h"
+
+namespace {
+
+using Argumente = std::vector<std::string>;
+
+// The COM settings of the command line: the session's port and address.
+class CliZugang : public Geraetezugang {
+ public:
+  explicit CliZugang(Sitzung& s) : s_(s) {}
+  ComPorts& Ports() override { return s_.ports(); }
+  int OffenerComPort() const override { return s_.port(); }
+  char Adresse() const override { return s_.adresse(); }
+
+ private:
+  Sitzung& s_;
+};
+
+// Keeps the last error the core puts on the error indicators.
+class Fehlermerker : public Fehleranzeige {
+ public:
+  void FehlerZeigen(bool, const std::string&, int nummer) override { code = -nummer; }
+  int code = 0;
+};
+
+// The device operations of the core with the session's dialogs and indicators.
+struct Geraetesitzung {
+  explicit Geraetesitzung(Sitzung& s) : zugang(s), fehler(s.dialoge()) {
+    fehler.FehleranzeigeAnmelden(Geraetepanel::Kurven, &merker);
+  }
+  CliZugang zugang;
+  Fehlerausgabe fehler;
+  Fehlermerker merker;
+};
+
+// Removes the switch from the arguments; true when it was there.
+bool Schalter(Argumente& a, const char* name) {
+  const auto it = std::find(a.begin(), a.end(), name);
+  if (it == a.end()) return false;
+  a.erase(it);
+  return true;
+}
+
+// Removes the option and its value from the arguments; empty when it is not there.
+std::string Option(Argumente& a, const char* name) {
+  const auto it = std::find(a.begin(), a.end(), name);
+  if (it == a.end()) return "";
+  if (it + 1 == a.end()) throw Aufruffehler(std::string(name) + ": Dateiname fehlt");
+  std::string wert = *(it + 1);
+  a.erase(it, it + 2);
+  return wert;
+}
+
+// Loads a curve file with its configuration; a file that ends inside the points is an error.
+int Laden(const std::string& pfad, Kurvensatz& satz, Konfiguration& konfig) {
+  Kurvendatei datei;
+  if (const int code = KurvendateiEinlesen(pfad, datei); code != 0) return code;
+  if (datei.abgeschnitten) return -322473;
+  if (const int code = KurvendateiUebernehmen(satz, datei, false); code != 0) return code;
+  konfig = datei.konfig;
+  satz.gKurvendateiname = pfad;
+  return 0;
+}
+
+std::string Text(const char* format, double wert) {
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, format, wert);
+  return puffer;
+}
+
+// kurven info DATEI.skr
+int Info(Sitzung& s, const Argumente& a) {
+  AnzahlPruefen(a, 1, 1);
+  Kurvensatz satz;
+  Konfiguration konfig;
+  if (const int code = Laden(a[0], satz, konfig); code != 0) return code;
+  for (int k = 0; k < kKurvenAnzahl; ++k) {
+    const Kurve& kurve = satz.gKurven[k];
+    s.aus() << "Kurve " << k + 1 << ": " << kurve.anzahlPunkte() << " Punkte, "
+            << Text("%.5f", Kurvendauer(kurve) / 1000 / 1000) << " s, Zyklen " << satz.gZyklen[k]
+            << ", Ruhezustand " << satz.gRuhezustand[k] << '\n';
+  }
+  const int64_t bedarf = Speicherbedarf(satz);
+  s.aus() << "Speicherbedarf: " << bedarf << " Bytes ("
+          << Text("%.1f", 100.0 * static_cast<double>(bedarf) / 61440) << " % von 61440)\n";
+  if (const auto abbild = KurvenAbbildErstellen(satz))
+    s.aus() << "Abbild von Kurve 1: " << abbild->ende + 1 - kAbbildStart << " Bytes, Adressen "
+            << kAbbildStart << " bis " << abbild->ende << '\n';
+  else
+    s.aus() << "Abbild von Kurve 1: passt nicht in den Kurvenspeicher\n";
+  return 0;
+}
+
+// kurven export DATEI.skr AUS.txt
+int Export(Sitzung&, const Argumente& a) {
+  AnzahlPruefen(a, 2, 2);
+  Kurvensatz satz;
+  Konfiguration konfig;
+  if (const int code = Laden(a[0], satz, konfig); code != 0) return code;
+  return KurventextSchreiben(a[1], satz.gKurven[0]);
+}
+
+// kurven import EIN.txt AUS.skr [--basis DATEI.skr]
+int Import(Sitzung& s, Argumente a) {
+  const std::string basis = Option(a, "--basis");
+  AnzahlPruefen(a, 2, 2);
+  Kurvensatz satz;
+  Konfiguration konfig;
+  if (!basis.empty())
+    if (const int code = Laden(basis, satz, konfig); code != 0) return code;
+  if (const int code = KurventextImportieren(satz, s.dialoge(), a[0]); code != 0) return code;
+  return KurvendateiSchreiben(a[1], satz, konfig);
+}
+
+// The image of curve 1; -1023477 ("Nicht genug Speicherplatz auf dem TVM-5R.") after the
+// program's refusal when it does not fit.
+int Abbilden(Sitzung& s, const Kurvensatz& satz, Kurvenabbild& abbild) {
+  std::optional<Kurvenabbild> erstellt = KurvenAbbildErstellen(satz);
+  if (!erstellt) {
+    s.dialoge().MessagePopup("Fehler", kAbbildZuGross);
+    return -1023477;
+  }
+  abbild = std::move(*erstellt);
+  return 0;
+}
+
+// kurven abbild DATEI.skr AUS.bin: the bytes from device address 4096 to the end of the data.
+int Abbild(Sitzung& s, const Argumente& a) {
+  AnzahlPruefen(a, 2, 2);
+  Kurvensatz satz;
+  Konfiguration konfig;
+  if (const int code = Laden(a[0], satz, konfig); code != 0) return code;
+  Kurvenabbild abbild;
+  if (const int code = Abbilden(s, satz, abbild); code != 0) return code;
+  const std::string_view bytes(reinterpret_cast<const char*>(abbild.bytes.data()) + kAbbildStart,
+                               static_cast<size_t>(abbild.ende + 1 - kAbbildStart));
+  if (!DateiSicherSchreiben(a[1], {bytes}).ok())
+    throw Aufruffehler("Die Datei \"" + a[1] + "\" kann nicht geschrieben werden");
+  return 0;
+}
+
+// kurven senden DATEI.skr [--dither] [--pruefen]
+int Senden(Sitzung& s, Argumente a) {
+  const int typ = Schalter(a, "--dither") ? kDitherspeicher : kKurvenspeicher;
+  const bool pruefen = Schalter(a, "--pruefen");
+  AnzahlPruefen(a, 1, 1);
+  Kurvensatz satz;
+  Konfiguration konfig;
+  if (const int code = Laden(a[0], satz, konfig); code != 0) return code;
+  if (KurvenGleichLangPruefen(satz, s.dialoge()) != 0) return 0;
+  Kurvenabbild abbild;
+  if (const int code = Abbilden(s, satz, abbild); code != 0) return code;
+  if (const int code = s.PortOeffnen(); code != 0) return code;
+  Geraetesitzung g(s);
+  KurvenSenden(satz, g.fehler, g.zugang, typ);
+  if (g.merker.code != 0 || !pruefen) return g.merker.code;
+  return KurvenAbbildPruefen(abbild, s.dialoge(), g.zugang, typ);
+}
+
+// kurven lesen AUS.skr [--dither]: curve 1 from the device, the other curves initial.
+int Lesen(Sitzung& s, Argumente a) {
+  const int typ = Schalter(a, "--dither") ? kDitherspeicher : kKurvenspeicher;
+  AnzahlPruefen(a, 1, 1);
+  if (const int code = s.PortOeffnen(); code != 0) return code;
+  Geraetesitzung g(s);
+  Kurvensatz satz;
+  if (const int code = KurvenLesen(satz, g.fehler, g.zugang, typ); code != 0) return code;
+  if (g.merker.code != 0) return g.merker.code;
+  return KurvendateiSchreiben(a[0], satz, Konfiguration{});
+}
+
+int Kurven(Sitzung& s, const Argumente& a) {
+  if (a.empty())
+    throw Aufruffehler("kurven: info, export, import, abbild, senden oder lesen erwartet");
+  const Argumente rest(a.begin() + 1, a.end());
+  if (a[0] == "info") return Info(s, rest);
+  if (a[0] == "export") return Export(s, rest);
+  if (a[0] == "import") return Import(s, rest);
+  if (a[0] == "abbild") return Abbild(s, rest);
+  if (a[0] == "senden") return Senden(s, rest);
+  if (a[0] == "lesen") return Lesen(s, rest);
+  throw Aufruffehler("kurven: unbekannter Unterbefehl \"" + a[0] + "\"");
+}
+
+}  // namespace
+
+std::vector<Befehl> Kurvenbefehle() {
+  return {
+      {"kurven", "info DATEI.skr",
+       "zeigt Punkte, Dauer, Zyklen und Ruhezustand jeder Kurve und den Speicherbedarf", Kurven},
+      {"kurven", "export DATEI.skr AUS.txt", "exportiert Kurve 1 als Text", Kurven},
+      {"kurven", "import EIN.txt AUS.skr [--basis DATEI.skr]",
+       "importiert Kurve 1 aus Text; die übrigen Kurven und die Konfiguration aus --basis", Kurven},
+      {"kurven", "abbild DATEI.skr AUS.bin",
+       "schreibt das Speicherabbild von Kurve 1: die Bytes ab Geräteadresse 4096 bis zum Ende "
+       "der Daten, so wie sie gesendet werden",
+       Kurven},
+      {"kurven", "senden DATEI.skr [--dither] [--pruefen]",
+       "schreibt Kurve 1 in den Kurvenspeicher (--dither: als Dither-Amplitude); --pruefen liest "
+       "zurück und vergleicht Byte für Byte",
+       Kurven},
+      {"kurven", "lesen AUS.skr [--dither]",
+       "liest Kurve 1 aus dem Gerät in eine Kurvendatei (Kurven 2 bis 4 leer)", Kurven},
+  };
+}
