@@ -6,6 +6,7 @@
 #include <new>
 #include <sstream>
 
+#include "app/bytes.h"
 #include "app/dateischreiben.h"
 #include "config/konfigbytes.h"
 #include "curves/speicherfrage.h"
@@ -24,17 +25,6 @@ constexpr size_t kKonfiguration = 4072;
 constexpr size_t kAnzahlen = 4424;
 constexpr size_t kAnzahlFeld = 12;
 
-void Int32Schreiben(uint8_t* ziel, int32_t wert) {
-  const auto bits = static_cast<uint32_t>(wert);
-  for (int i = 0; i < 4; ++i) ziel[i] = static_cast<uint8_t>(bits >> (8 * i));
-}
-
-int32_t Int32Lesen(const uint8_t* quelle) {
-  uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(quelle[i]) << (8 * i);
-  return static_cast<int32_t>(bits);
-}
-
 const uint8_t* Bytes(std::string_view text) {
   return reinterpret_cast<const uint8_t*>(text.data());
 }
@@ -49,14 +39,14 @@ std::string KopfBytes(const Kurvensatz& satz, const Konfiguration& konfig) {
   std::string kopf(kKurvendateiKopf, '\0');
   auto* z = reinterpret_cast<uint8_t*>(kopf.data());
   std::copy_n(kKurvendateiTyp, std::char_traits<char>::length(kKurvendateiTyp), kopf.begin());
-  Int32Schreiben(z + kVersion, kKurvendateiVersion);
-  Int32Schreiben(z + kKurvenzahl, satz.gKurvenzahl);
+  I32Schreiben(z + kVersion, kKurvendateiVersion);
+  I32Schreiben(z + kKurvenzahl, satz.gKurvenzahl);
   for (int k = 0; k < kKurvenAnzahl; ++k) {
     const std::string kommentar = EinheitKuerzen(satz.gKurven[k].kommentar, kKommentarMax);
     std::copy(kommentar.begin(), kommentar.end(), kopf.begin() + kKommentare + kKommentarFeld * k);
-    Int32Schreiben(z + kZyklen + 4 * k, satz.gZyklen[k]);
-    Int32Schreiben(z + kRuhezustand + 4 * k, satz.gRuhezustand[k]);
-    Int32Schreiben(z + kAnzahlen + kAnzahlFeld * k, satz.gKurven[k].anzahlPunkte());
+    I32Schreiben(z + kZyklen + 4 * k, satz.gZyklen[k]);
+    I32Schreiben(z + kRuhezustand + 4 * k, satz.gRuhezustand[k]);
+    I32Schreiben(z + kAnzahlen + kAnzahlFeld * k, satz.gKurven[k].anzahlPunkte());
   }
   KonfigurationSchreiben(z + kKonfiguration, konfig);
   return kopf;
@@ -69,8 +59,8 @@ std::string PunktBytes(const Kurvensatz& satz) {
   auto* z = reinterpret_cast<uint8_t*>(bytes.data());
   for (const Kurve& kurve : satz.gKurven) {
     for (const Kurvenpunkt& punkt : kurve.punkte) {
-      Int32Schreiben(z, punkt.y);
-      Int32Schreiben(z + 4, punkt.laenge);
+      I32Schreiben(z, punkt.y);
+      I32Schreiben(z + 4, punkt.laenge);
       z[8] = static_cast<uint8_t>(punkt.zeitbasis);
       z += kPunktsatzGroesse;
     }
@@ -82,12 +72,12 @@ std::string PunktBytes(const Kurvensatz& satz) {
 int KopfPruefen(std::string_view bytes) {
   if (bytes.size() < kKurvendateiKopf) return -304436;
   if (FeldText(Bytes(bytes), kTypFeld) != kKurvendateiTyp) return -1020437;
-  if (Int32Lesen(Bytes(bytes) + kVersion) != kKurvendateiVersion) return -303438;
+  if (I32Lesen(Bytes(bytes) + kVersion) != kKurvendateiVersion) return -303438;
   return 0;
 }
 
 Kurvenpunkt PunktLesen(const uint8_t* quelle) {
-  return {Int32Lesen(quelle), Int32Lesen(quelle + 4), static_cast<int8_t>(quelle[8])};
+  return {I32Lesen(quelle), I32Lesen(quelle + 4), static_cast<int8_t>(quelle[8])};
 }
 
 bool PunktGueltig(const Kurvenpunkt& p) {
@@ -184,7 +174,7 @@ int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei) {
   const size_t platz = (bytes.size() - kKurvendateiKopf) / kPunktsatzGroesse;
   std::array<int32_t, kKurvenAnzahl> anzahlen{};
   for (int k = 0; k < kKurvenAnzahl; ++k) {
-    anzahlen[k] = Int32Lesen(kopf + kAnzahlen + kAnzahlFeld * k);
+    anzahlen[k] = I32Lesen(kopf + kAnzahlen + kAnzahlFeld * k);
     if (anzahlen[k] < 1 || static_cast<size_t>(anzahlen[k]) > platz) return -322474;
   }
   Kurvendatei neu;
@@ -192,8 +182,8 @@ int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei) {
   if (!KonfigurationGueltig(neu.konfig)) return -322476;
   for (int k = 0; k < kKurvenAnzahl; ++k) {
     neu.kommentare[k] = FeldText(kopf + kKommentare + kKommentarFeld * k, kKommentarMax);
-    neu.zyklen[k] = Int32Lesen(kopf + kZyklen + 4 * k);
-    neu.ruhezustand[k] = Int32Lesen(kopf + kRuhezustand + 4 * k);
+    neu.zyklen[k] = I32Lesen(kopf + kZyklen + 4 * k);
+    neu.ruhezustand[k] = I32Lesen(kopf + kRuhezustand + 4 * k);
   }
   if (const int fehler = PunkteLesen(bytes, anzahlen, neu); fehler != 0) return fehler;
   datei = std::move(neu);
