@@ -7,12 +7,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSharedPointer>
 #include <vector>
 
 #include "curves/grafikdaten.h"
 #include "curves/kurvenansicht.h"
 
 class Dialoge;
+class Einheitenticker;
 class Grafikbildlauf;
 class Grafikcursor;
 class QCPAbstractItem;
@@ -24,11 +26,10 @@ class QWidget;
 class Kurvengrafik : public QObject {
   Q_OBJECT
  public:
-  // Creates both graphs as children of eltern (the panel puts Graph() and GraphKlein() into its
-  // layout). dialoge shows "Speicherreservierung fehlgeschlagen" should a drawing run out of
-  // memory. konfig is read at every drawing.
+  // Creates both graphs as children of eltern, which must not be null and owns them (the panel
+  // puts Graph() and GraphKlein() into its layout). dialoge shows "Speicherreservierung
+  // fehlgeschlagen" should a drawing run out of memory. konfig is read at every drawing.
   Kurvengrafik(Kurvensatz& satz, const Konfiguration& konfig, Dialoge& dialoge, QWidget* eltern);
-  ~Kurvengrafik() override;
 
   QCustomPlot* Graph() const { return graph_; }                 // GRAPH
   QCustomPlot* GraphKlein() const { return klein_; }            // GRAPHKLEIN
@@ -88,13 +89,13 @@ class Kurvengrafik : public QObject {
 
  private:
   void GraphenEinrichten();
-  void DatenUebergeben();
+  // Data of both graphs at their present widths, without the fields: after a redraw, a scroll,
+  // a resize or a change of the time-base markers.
+  void DatenZeichnen();
+  void YAchseSetzen();
   void MarkenUebergeben();
   void Bildlaufende(int position);
-  QCPGraph* Linie(QCustomPlot* plot, unsigned farbe);
-  void ElementeEntfernen(std::vector<QPointer<QCPAbstractItem>>& elemente);
   QCPItemRect* Rechteck(QCustomPlot* plot, unsigned farbe, double x0, double x1);
-  void Ersetzen();
 
   Kurvensatz& satz_;
   const Konfiguration& konfig_;
@@ -106,9 +107,10 @@ class Kurvengrafik : public QObject {
   QCustomPlot* klein_;
   Grafikbildlauf* bildlauf_;
   Grafikcursor* cursor_;
+  QSharedPointer<Einheitenticker> ticker_;
 
-  // GRAPH's plottables: background curves, lines, closing line, staircase, closing staircase,
-  // points, marker lines, preview, highlight; GRAPHKLEIN: the overview.
+  // GRAPH's plottables, in drawing order: background curves, lines, closing line, staircase,
+  // closing staircase, points, marker lines, highlight, preview; GRAPHKLEIN: the overview.
   std::array<QCPGraph*, kKurvenAnzahl> hintergrund_{};
   QCPGraph* linien_ = nullptr;
   QCPGraph* schlusslinie_ = nullptr;
@@ -116,10 +118,10 @@ class Kurvengrafik : public QObject {
   QCPGraph* schlussstufen_ = nullptr;
   QCPGraph* punkte_ = nullptr;
   QCPGraph* markenlinien_ = nullptr;
-  QCPGraph* vorschau_ = nullptr;
   QCPGraph* hervorhebung_ = nullptr;
+  QCPGraph* vorschau_ = nullptr;
   QCPGraph* uebersicht_ = nullptr;
-  // Items that a redraw replaces: the time-base labels, the mark rectangles, the overview frame.
+  // Items a redraw replaces: the time-base labels, the mark rectangles, the overview frame.
   std::vector<QPointer<QCPAbstractItem>> markentexte_;
   std::vector<QPointer<QCPAbstractItem>> markierung_;
   QPointer<QCPAbstractItem> rahmen_;
