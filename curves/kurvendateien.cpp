@@ -185,7 +185,11 @@ int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei) {
     neu.zyklen[k] = I32Lesen(kopf + kZyklen + 4 * k);
     neu.ruhezustand[k] = I32Lesen(kopf + kRuhezustand + 4 * k);
   }
-  if (const int fehler = PunkteLesen(bytes, anzahlen, neu); fehler != 0) return fehler;
+  try {
+    if (const int fehler = PunkteLesen(bytes, anzahlen, neu); fehler != 0) return fehler;
+  } catch (const std::bad_alloc&) {
+    return -600439;
+  }
   datei = std::move(neu);
   return 0;
 }
@@ -199,10 +203,14 @@ int KurvendateiEinlesen(const std::string& pfad, Kurvendatei& datei) {
   ein.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<size_t>(ein.gcount()));
   if (const int fehler = KopfPruefen(bytes); fehler != 0) return fehler;
-  std::ostringstream rest;
-  if (ein.peek() != std::char_traits<char>::eof()) rest << ein.rdbuf();
-  if (ein.bad()) return -304436;
-  return KurvendateiLesen(bytes + rest.str(), datei);
+  try {
+    std::ostringstream rest;
+    if (ein.peek() != std::char_traits<char>::eof()) rest << ein.rdbuf();
+    if (ein.bad()) return -304436;
+    return KurvendateiLesen(bytes + rest.str(), datei);
+  } catch (const std::bad_alloc&) {
+    return -600439;
+  }
 }
 
 int KurvendateiSchreiben(const std::string& pfad, const Kurvensatz& satz,

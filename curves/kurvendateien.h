@@ -47,7 +47,8 @@ std::string KurvendateiBytes(const Kurvensatz& satz, const Konfiguration& konfig
 // the point data), -304436 (header short), -1020437 (type text), -303438 (version), or, for a
 // damaged file ("Die Datei wurde beschädigt."): -322474 (a point count below 1 or beyond what
 // the file can hold), -322475 (a point's value or length out of range), -322476 (its
-// configuration cannot be used). Only counts checked against the file's size are allocated.
+// configuration cannot be used), -600439 (memory). Only counts checked against the file's size
+// are allocated.
 int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei);
 // The same from a file: -308435 when it cannot be opened.
 int KurvendateiEinlesen(const std::string& pfad, Kurvendatei& datei);
