@@ -1,12 +1,15 @@
 // The program entry: load the panels, read the settings, initialise, run, write the settings.
 
 #include <QApplication>
+#include <clocale>
 
 #include "app/anwendung.h"
 #include "ui/qtdialoge.h"
 
 int main(int argc, char* argv[]) {
   QApplication programm(argc, argv);
+  // Qt takes over the user's locale; files and the serial line need the decimal point.
+  std::setlocale(LC_NUMERIC, "C");
   QtDialoge dialoge;
   Anwendung anwendung(dialoge);
   dialoge.SetzeElternfenster(&anwendung.Fenster());
