@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr double kAnsichtGrenze = 9007199254740992.0;  // 2^53
+
 // trunc(x) limited to lo..hi, compared in double first; NaN gives lo.
 int Begrenzt(double x, int lo, int hi) {
   if (!(x >= lo)) return lo;
@@ -35,8 +37,9 @@ void ZoomMinus(Ansicht& ansicht) {
   const double w = std::max(0.0, ansicht.gAnsichtStart - f / 6);
   double v = f + w;
   if (std::floor(w + 1) >= std::floor(v)) v = v + 1;
-  // Zooming out again and again would end in infinity, from which no zoom leads back.
-  if (!std::isfinite(v)) return;
+  // Zooming out without end would leave the whole microseconds that views are made of (and
+  // the graph's axis range); beyond 2^53 the view stays.
+  if (!(std::floor(v) - 1 <= kAnsichtGrenze)) return;
   ansicht.gAnsichtStart = std::floor(w);
   ansicht.gAnsichtEnde = std::floor(v) - 1;
 }

@@ -16,7 +16,7 @@ void AnsichtZuruecksetzen(Ansicht& ansicht);
 // "Zoom +": two thirds of the width around the middle, at least one microsecond.
 void ZoomPlus(Ansicht& ansicht);
 // "Zoom -": one and a half times the width, a sixth more to the left, never before 0. A view
-// that would no longer be finite stays as it is.
+// whose end would pass 2^53 microseconds (285 years) stays as it is.
 void ZoomMinus(Ansicht& ansicht);
 // "Zoom Markierung": an active mark with end > start becomes the view start .. end - 1; an
 // active mark becomes inactive in any case.
