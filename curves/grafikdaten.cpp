@@ -27,9 +27,8 @@ class Spaltenverdichter {
       spalte_ = spalte;
     }
     const Ecke ecke{nummer_++, t, y};
-    if (spalte < 0) {
-      erste_ = tiefste_ = hoechste_ = ecke;
-    } else if (leer_) {
+    // Before the raster only the last vertex counts: each one starts the column afresh.
+    if (spalte < 0 || leer_) {
       erste_ = tiefste_ = hoechste_ = ecke;
     } else {
       if (y < tiefste_.y) tiefste_ = ecke;
