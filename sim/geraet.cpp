@@ -156,6 +156,9 @@ class Befehle {
     }
     if (HexStreng(arg_.substr(9 + 2 * anzahl, 4)) != Speicherchecksumme(daten)) return std::nullopt;
     std::copy(daten.begin(), daten.end(), g_.Speicher(typ).begin() + start);
+    for (const auto& f : g_.speicherfehler)
+      if (f.typ == typ && f.adresse >= start && f.adresse < start + anzahl)
+        g_.SpeicherVerfaelschen(f.typ, f.adresse, f.xorMaske);
     return Ack();
   }
   Antwort SpeicherLesen() const {

@@ -38,6 +38,15 @@ class Geraet {
   bool kompatibilitaetStattStatus = false;
   bool laeuft = false;  // started by "start", stopped by "stopp"
 
+  // A memory cell that stores every written byte with the bits of xorMaske inverted, while the
+  // write itself is acknowledged: a fault only a read-back comparison finds.
+  struct Speicherfehler {
+    int typ = 4;
+    int adresse = 0;
+    uint8_t xorMaske = 0xFF;
+  };
+  std::vector<Speicherfehler> speicherfehler;
+
   // Test signal of input nummer 1..4; false (and unchanged) for a value that is not finite or
   // outside -999.999..999.999 (the answer line has room for eight characters).
   bool EingangSetzen(int nummer, double volt);

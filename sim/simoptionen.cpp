@@ -99,6 +99,16 @@ std::string EingangLesen(const std::string& wert, SimOptionen& o) {
   return "";
 }
 
+std::string SpeicherfehlerLesen(const std::string& wert, SimOptionen& o) {
+  std::string_view typ, adresse;
+  Geraet::Speicherfehler f;
+  if (!Teilen(wert, typ, adresse) || !ZahlLesen(typ, f.typ) || (f.typ != 4 && f.typ != 5) ||
+      !ZahlLesen(adresse, f.adresse) || f.adresse < 0 || f.adresse >= kSpeichergroesse)
+    return "--speicherfehler: TYP:ADRESSE mit TYP 4 oder 5 und ADRESSE 0..65535 erwartet: " + wert;
+  o.speicherfehler.push_back(f);
+  return "";
+}
+
 std::string BaudLesen(const std::string& wert, SimOptionen& o) {
   if (!ZahlLesen(wert, o.baud) || o.baud < 50 || o.baud > 4'000'000)
     return "--baud-emulation: Baudrate 50..4000000 erwartet: " + wert;
@@ -127,7 +137,8 @@ std::string SimOptionenLesen(const std::vector<std::string>& argumente, SimOptio
       continue;
     }
     const bool mitWert = a == "--com" || a == "--geraet" || a == "--speicher" || a == "--seed" ||
-                         a == "--stoerung-rahmen" || a == "--stoerung-rate" || a == "--eingang";
+                         a == "--stoerung-rahmen" || a == "--stoerung-rate" || a == "--eingang" ||
+                         a == "--speicherfehler";
     if (!mitWert) return "Unbekannte Option: " + a;
     if (i + 1 >= argumente.size()) return a + ": Wert fehlt";
     const std::string& wert = argumente[++i];
@@ -145,6 +156,8 @@ std::string SimOptionenLesen(const std::vector<std::string>& argumente, SimOptio
       fehler = StoerungAufRahmenLesen(wert, o);
     } else if (a == "--stoerung-rate") {
       fehler = StoerungMitRateLesen(wert, o);
+    } else if (a == "--speicherfehler") {
+      fehler = SpeicherfehlerLesen(wert, o);
     } else {
       fehler = EingangLesen(wert, o);
     }
@@ -162,6 +175,8 @@ const char* SimHilfetext() {
          "  --speicher DATEI         Speicher des ersten Geräts über Läufe behalten\n"
          "  --baud-emulation[=BAUD]  Zeichen im Takt der Leitung (Vorgabe 9600 Baud)\n"
          "  --eingang N:VOLT         Prüfsignal an Eingang N (1..4)\n"
+         "  --speicherfehler TYP:ADRESSE  Speicherzelle, die jedes geschriebene Byte\n"
+         "                           verfälscht speichert (Schreiben wird quittiert)\n"
          "  --stoerung-rahmen R:ART[:P]  Störung auf Rahmen Nummer R\n"
          "  --stoerung-rate RATE:ART[:P] Störung mit Rate 0..1\n"
          "  --seed N                 Startwert der Zufallsstörungen\n"
@@ -173,8 +188,10 @@ const char* SimHilfetext() {
 void SimLeitungEinrichten(const SimOptionen& o, SimLeitung& leitung) {
   if (o.geraete.empty()) leitung.GeraetHinzufuegen('1');
   for (const SimGeraetOption& g : o.geraete) leitung.GeraetHinzufuegen(g.adresse, g.kennung);
-  for (Geraet& g : leitung.Geraete())
+  for (Geraet& g : leitung.Geraete()) {
     for (const auto& [nummer, volt] : o.eingaenge) g.EingangSetzen(nummer, volt);
+    g.speicherfehler = o.speicherfehler;
+  }
   for (const auto& [nummer, s] : o.stoerungenAufRahmen) leitung.StoerungAufRahmen(nummer, s);
   for (const auto& [s, rate] : o.stoerungenMitRate) leitung.StoerungMitRate(s, rate);
 }

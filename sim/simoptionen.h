@@ -22,7 +22,8 @@ struct SimOptionen {
   uint32_t seed = 1;
   std::vector<std::pair<long, Stoerung>> stoerungenAufRahmen;
   std::vector<std::pair<Stoerung, double>> stoerungenMitRate;
-  std::vector<std::pair<int, double>> eingaenge;  // input 1..4, volts
+  std::vector<std::pair<int, double>> eingaenge;       // input 1..4, volts
+  std::vector<Geraet::Speicherfehler> speicherfehler;  // of every device
   bool hilfe = false;
 };
 

@@ -84,3 +84,17 @@ TEST(KurvenSim, PruefenScheitertAmGestoertenZuruecklesen) {
                 .status,
             0);
 }
+
+TEST(KurvenSim, PruefenFindetEineFalscheSpeicherzelle) {
+  TempOrdner xdg;
+  // The write is acknowledged, but the box keeps byte 4100 (the image header) wrong.
+  SimProzess sim({"--com", "16", "--speicherfehler", "4:4100"}, xdg.pfad());
+  ASSERT_FALSE(sim.zeile().empty());
+  ASSERT_EQ(KurvendateiSchreiben(xdg.datei("a.skr"), Kurvensatz{}, {}), 0);
+  EXPECT_EQ(Tvm5r({"--port", "16", "kurven", "senden", xdg.datei("a.skr")}, xdg.pfad()).status, 0);
+  const Lauf lauf =
+      Tvm5r({"--port", "16", "kurven", "senden", xdg.datei("a.skr"), "--pruefen"}, xdg.pfad());
+  EXPECT_EQ(lauf.status, 1);
+  EXPECT_EQ(lauf.fehler.rfind("Fehler #1019478: ", 0), 0u) << lauf.fehler;
+  EXPECT_EQ(sim.Beenden(), 0);
+}
