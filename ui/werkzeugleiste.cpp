@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 Werkzeugleiste::Werkzeugleiste(QWidget* eltern) : QToolBar(eltern) {
   setIconSize(QSize(16, 16));
@@ -57,8 +58,9 @@ QComboBox* Werkzeugleiste::Ring(const QString& name, int breite,
   auto* ring = new QComboBox(this);
   ring->setObjectName(name);
   ring->setToolTip(name);
-  ring->setFixedWidth(breite);
   for (const auto& [text, wert] : eintraege) ring->addItem(text, wert);
+  // At least the given width, and wide enough that the longest item can be read.
+  ring->setFixedWidth(std::max(breite, ring->sizeHint().width()));
   addWidget(ring);
   return ring;
 }

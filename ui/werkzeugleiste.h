@@ -26,7 +26,8 @@ class Werkzeugleiste : public QToolBar {
   // A new radio group; pressing one of its buttons through Druecken releases the others.
   int Radiogruppe();
   QAction* Radioknopf(int gruppe, const QString& tooltip, const QString& bild, QAction* menuepunkt);
-  // A ring (drop-down list) of the given width with (label, value) items, the first selected.
+  // A ring (drop-down list) with (label, value) items, the first selected: the given width, or
+  // wider when the longest item needs it.
   QComboBox* Ring(const QString& name, int breite, const QList<QPair<QString, int>>& eintraege);
   void Trenner();
 

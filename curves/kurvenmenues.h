@@ -1,0 +1,63 @@
+#pragma once
+// The menus and the toolbar of the curves panel as tables: for each menu item its constant, its
+// caption, its direct-help text, its shortcut and, where the toolbar has one, the tooltip and
+// picture of its button. Also the help texts of the panel's controls.
+
+#include <QKeySequence>
+#include <array>
+
+#include "curves/kurvensatz.h"
+
+struct Menuepunkt {
+  const char* name;       // the item's constant, e.g. "NEU"
+  const char* text;       // caption
+  const char* hilfe;      // direct-help text; empty: in help mode the item does nothing
+  QKeyCombination taste;  // shortcut; Qt::Key_unknown for none
+  const char* tooltip;    // toolbar button; nullptr when the toolbar has none
+  const char* bild;       // its picture
+};
+
+// "Datei" without "Beenden", which every child panel has.
+extern const std::array<Menuepunkt, 7> kDateiPunkte;
+// "Bearbeiten": clipboard, select all, undo and redo.
+extern const std::array<Menuepunkt, 7> kBearbeitenPunkte;
+// "Bearbeiten": the zoom operations.
+extern const std::array<Menuepunkt, 4> kZoomPunkte;
+// "Bearbeiten": the tools in the order of Werkzeug.
+extern const std::array<Menuepunkt, 9> kWerkzeugPunkte;
+// "Bearbeiten", submenus "Kurve bearbeiten" and "Im Hintergrund zeigen": K1 .. K4.
+extern const std::array<Menuepunkt, kKurvenAnzahl> kKurvenPunkte;
+extern const std::array<Menuepunkt, kKurvenAnzahl> kHintergrundPunkte;
+// "Ansicht", submenu "Kurvendarstellung", with the gDarstellung value of each item.
+struct Darstellungspunkt {
+  Menuepunkt punkt;
+  int darstellung;
+};
+extern const std::array<Darstellungspunkt, 3> kDarstellungPunkte;
+// "Hilfe".
+extern const Menuepunkt kDirekthilfePunkt;
+extern const Menuepunkt kPinsPunkt;
+
+// The "Zeitbasis" ring of the toolbar.
+constexpr int kZeitbasisringBreite = 60;
+
+// The "PWC-2 Pinbelegung" popup.
+extern const char* const kPinsTitel;
+extern const char* const kPinsText;
+
+// Help texts of the panel's controls.
+namespace Kurvenhilfe {
+extern const char* const kGraph;
+extern const char* const kGraphKlein;
+extern const char* const kKommentarvorschau;
+extern const char* const kKoordinaten;
+extern const char* const kYRaster;
+extern const char* const kSpeicherbedarf;
+extern const char* const kZyklen;
+extern const char* const kRuhezustand;
+extern const char* const kYZoom;
+extern const char* const kKommentar;
+extern const char* const kZeitbasisring;
+extern const char* const kSchreiben;
+extern const char* const kLesen;
+}  // namespace Kurvenhilfe
