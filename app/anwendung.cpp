@@ -7,6 +7,8 @@
 #include "app/rahmenpanel.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
+#include "curves/kurvenpanel.h"
+#include "curves/kurvenpanelini.h"
 #include "device/companel.h"
 #include "ui/fehleranzeigewidget.h"
 
@@ -46,7 +48,6 @@ struct Childpaneltitel {
 // Panels whose contents are still to come, loaded as bare frames.
 constexpr Childpaneltitel kLeerePanels[] = {
     {DIREKTPNL, "Direkte Ein-/Ausgabe"},
-    {KURVENPNL, "Kurvengenerator"},
     {KENNLPNL, "Kennlinienregler"},
 };
 
@@ -72,11 +73,24 @@ Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad, PortWurzeln wurzeln)
   EinstellungenAnmelden();
 }
 
-Anwendung::~Anwendung() = default;
+// The panels refer to the shell services, so they go first.
+Anwendung::~Anwendung() {
+  fenster_.reset();
+}
 
 void Anwendung::PanelsLaden() {
   comPanel_ = new ComPanel(*shell_, ports_, wurzeln_);
   fenster_->ChildpanelHinzufuegen(comPanel_);
+  kurvenpanel_ =
+      new KurvenPanel(*shell_, kurven_, konfig_, comPanel_->Zugang(), [this](std::string& kennung) {
+        const int ergebnis = comPanel_->Zugang().IDLesen();
+        kennung = comPanel_->IdText();
+        return ergebnis;
+      });
+  fenster_->ChildpanelHinzufuegen(kurvenpanel_);
+  comPanel_->StartStoppKnoepfeAnbinden(kurvenpanel_->StartKnopf(), kurvenpanel_->StoppKnopf());
+  programmende_.Anmelden(Editorplatz::Kurven, kurvenpanel_);
+  konfig_.SkalierungAnmelden([this] { kurvenpanel_->Kurvenpanel_SkaliereYAchse(); });
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
   for (const auto& p : kLeerePanels)
@@ -114,6 +128,8 @@ void Anwendung::HauptknoepfeVerbinden() {
 void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Konfig, KonfigAbschnitt(konfig_));
   einstellungen_.Anmelden(Einstellungsabschnitt::Com, ComAbschnitt(comPanel_->Zugang()));
+  einstellungen_.Anmelden(Einstellungsabschnitt::Kurven,
+                          KurvenAbschnitt(kurvenpanel_->Darstellung()));
 }
 
 int Anwendung::Starten() {
@@ -141,6 +157,7 @@ int Anwendung::WriteIni() {
 
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
+  if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
   for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
     fenster_->Steuerelement(id)->hide();
@@ -148,6 +165,7 @@ int Anwendung::InitialisierePanels() {
 }
 
 int Anwendung::DeinitialisierePanels() {
+  kurvenpanel_->KurvenpanelClear();
   comPanel_->CompanelClear();
   return 0;
 }

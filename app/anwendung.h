@@ -12,6 +12,7 @@
 #include "app/panelverwaltung.h"
 #include "app/programmende.h"
 #include "config/konfigzustand.h"
+#include "curves/kurvensatz.h"
 #include "device/comport.h"
 #include "device/portsuche.h"
 #include "device/posixport.h"
@@ -22,6 +23,7 @@
 class Infopanel;
 class ComPanel;
 class KonfigPanel;
+class KurvenPanel;
 
 constexpr const char* kVersion = "V 1.3";
 constexpr const char* kDatum = "12/2023";
@@ -55,6 +57,8 @@ class Anwendung : public QObject {
   Verbindungsbilder& Bilder() { return *bilder_; }
   Konfigzustand& Konfig() { return konfig_; }
   ComPanel& Com() { return *comPanel_; }
+  KurvenPanel& Kurven() { return *kurvenpanel_; }
+  Kurvensatz& Kurvenmenge() { return kurven_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -80,8 +84,10 @@ class Anwendung : public QObject {
   std::unique_ptr<Verbindungsbilder> bilder_;
   std::unique_ptr<ShellDienste> shell_;
   Konfigzustand konfig_;
+  Kurvensatz kurven_;
   Infopanel* info_ = nullptr;
   KonfigPanel* konfigpanel_ = nullptr;
   ComPanel* comPanel_ = nullptr;
+  KurvenPanel* kurvenpanel_ = nullptr;
   bool endeAngefordert_ = false;
 };

@@ -230,6 +230,10 @@ void ComPanel::AdresseSetzen(int wert) {
   RingSetzen(adresse_, wert);
 }
 
+std::string ComPanel::IdText() const {
+  return idString_->text().toStdString();
+}
+
 void ComPanel::IdTextSetzen(const std::string& text) {
   idString_->setText(Q(text));
   idString_->setCursorPosition(0);

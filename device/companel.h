@@ -54,6 +54,8 @@ class ComPanel : public ChildPanel, public ComBedienung {
   int AdressWert() const override;
   void AdresseSetzen(int wert) override;
   void IdTextSetzen(const std::string& text) override;
+  // The identification shown in IDSTRING.
+  std::string IdText() const;
   void FortschrittSetzen(const std::string& text) override;
   void ScanlampeSetzen(int adresse, Fund fund) override;
   void FehlerlampenSetzen(int wort) override;
