@@ -19,6 +19,18 @@ struct Dateiauswahl {
   bool ordnerAnlegen = true;
 };
 
+// A selection of files of one type: "*.skr" is both the default file spec and the filter.
+inline Dateiauswahl DateiauswahlFuer(const std::string& muster, const std::string& titel,
+                                     Dateiknopf knopf, bool endungFest = true) {
+  Dateiauswahl auswahl;
+  auswahl.dateimuster = muster;
+  auswahl.filter = muster;
+  auswahl.titel = titel;
+  auswahl.knopf = knopf;
+  auswahl.endungFest = endungFest;
+  return auswahl;
+}
+
 struct Frage {
   std::string titel;
   std::string text;

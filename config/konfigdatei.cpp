@@ -33,15 +33,6 @@ bool TypStimmt(const Dateibild& bild) {
   return std::string_view(text, strnlen(text, kTypGroesse)) == kKonfigdateiTyp;
 }
 
-Dateiauswahl Auswahl(const char* titel, Dateiknopf knopf) {
-  Dateiauswahl auswahl;
-  auswahl.dateimuster = "*.sko";
-  auswahl.filter = "*.sko";
-  auswahl.titel = titel;
-  auswahl.knopf = knopf;
-  return auswahl;
-}
-
 }  // namespace
 
 int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig) {
@@ -68,16 +59,16 @@ int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {
 }
 
 int KonfigurationSpeichern(Konfigzustand& zustand) {
-  const auto pfad =
-      zustand.dialoge().FileSelectPopup(Auswahl("Konfiguration speichern", Dateiknopf::Speichern));
+  const auto pfad = zustand.dialoge().FileSelectPopup(
+      DateiauswahlFuer("*.sko", "Konfiguration speichern", Dateiknopf::Speichern));
   if (!pfad) return 0;
   if (!zustand.KonfigfelderInStrukturSpeichern()) return 0;
   return KonfigdateiSchreiben(*pfad, zustand.gKonfig());
 }
 
 int KonfigurationLaden(Konfigzustand& zustand) {
-  const auto pfad =
-      zustand.dialoge().FileSelectPopup(Auswahl("Konfiguration laden", Dateiknopf::Laden));
+  const auto pfad = zustand.dialoge().FileSelectPopup(
+      DateiauswahlFuer("*.sko", "Konfiguration laden", Dateiknopf::Laden));
   if (!pfad) return 0;
   Konfiguration konfig;
   const int fehler = KonfigdateiLesen(*pfad, konfig);

@@ -142,15 +142,6 @@ bool KonfigurationLadenFragen(Dialoge& dialoge) {
   return dialoge.GenericMessagePopup(frage) == 1;
 }
 
-Dateiauswahl Kurvendateiauswahl(const std::string& titel, Dateiknopf knopf) {
-  Dateiauswahl auswahl;
-  auswahl.dateimuster = "*.skr";
-  auswahl.filter = "*.skr";
-  auswahl.titel = titel;
-  auswahl.knopf = knopf;
-  return auswahl;
-}
-
 }  // namespace
 
 std::string KurvenTitel(const std::string& pfad) {
@@ -240,8 +231,8 @@ int KurvendateiUebernehmen(Kurvensatz& satz, const Kurvendatei& datei, bool anha
 int KurvenSpeichern(Kurvensatz& satz, const Konfigzustand& konfig, Dialoge& dialoge, bool fragen) {
   std::string pfad = satz.gKurvendateiname;
   if (fragen || pfad.empty()) {
-    const auto gewaehlt =
-        dialoge.FileSelectPopup(Kurvendateiauswahl("Kurve speichern", Dateiknopf::Speichern));
+    const auto gewaehlt = dialoge.FileSelectPopup(
+        DateiauswahlFuer("*.skr", "Kurve speichern", Dateiknopf::Speichern));
     if (!gewaehlt) return 0;
     pfad = *gewaehlt;
   }
@@ -262,14 +253,15 @@ int KurvenLaden(Kurvensatz& satz, Konfigzustand& konfig, Fehlerausgabe& fehler) 
   if (AbbruchWeilKurvenNichtGespeichert(satz, fehler,
                                         KurvenSpeichernBefehl(satz, konfig, dialoge)) != 0)
     return 0;
-  const auto pfad = dialoge.FileSelectPopup(Kurvendateiauswahl("Kurve laden", Dateiknopf::Laden));
+  const auto pfad =
+      dialoge.FileSelectPopup(DateiauswahlFuer("*.skr", "Kurve laden", Dateiknopf::Laden));
   if (!pfad) return 0;
   return KurvendateiLaden(satz, konfig, dialoge, *pfad, false);
 }
 
 int KurvenAnhaengen(Kurvensatz& satz, Konfigzustand& konfig, Dialoge& dialoge) {
   const auto pfad =
-      dialoge.FileSelectPopup(Kurvendateiauswahl("Kurven anhängen", Dateiknopf::Laden));
+      dialoge.FileSelectPopup(DateiauswahlFuer("*.skr", "Kurven anhängen", Dateiknopf::Laden));
   if (!pfad) return 0;
   return KurvendateiLaden(satz, konfig, dialoge, *pfad, true);
 }

@@ -45,16 +45,6 @@ std::string Punktzeilen(const Kurve& kurve) {
   return text;
 }
 
-Dateiauswahl Textdateiauswahl(const std::string& titel, Dateiknopf knopf) {
-  Dateiauswahl auswahl;
-  auswahl.dateimuster = "*.txt";
-  auswahl.filter = "*.txt";
-  auswahl.titel = titel;
-  auswahl.knopf = knopf;
-  auswahl.endungFest = false;
-  return auswahl;
-}
-
 // Reads lines of a stream, keeping at most kImportZeileMax characters of each (without the line
 // end, LF or CR LF).
 class Zeilenleser {
@@ -232,8 +222,8 @@ int KurventextSchreiben(const std::string& pfad, const Kurve& kurve) {
 }
 
 int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {
-  const auto pfad =
-      dialoge.FileSelectPopup(Textdateiauswahl("Kurven exportieren", Dateiknopf::Speichern));
+  const auto pfad = dialoge.FileSelectPopup(
+      DateiauswahlFuer("*.txt", "Kurven exportieren", Dateiknopf::Speichern, false));
   if (!pfad) return 0;
   return KurventextSchreiben(*pfad, satz.gKurven[0]);
 }
@@ -275,8 +265,8 @@ int KurventextImportieren(Kurvensatz& satz, Dialoge& dialoge, const std::string&
 }
 
 int KurvenImportieren(Kurvensatz& satz, Dialoge& dialoge) {
-  const auto pfad =
-      dialoge.FileSelectPopup(Textdateiauswahl("Kurven importieren", Dateiknopf::Laden));
+  const auto pfad = dialoge.FileSelectPopup(
+      DateiauswahlFuer("*.txt", "Kurven importieren", Dateiknopf::Laden, false));
   if (!pfad) return 0;
   return KurventextImportieren(satz, dialoge, *pfad);
 }
