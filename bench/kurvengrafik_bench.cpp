@@ -16,21 +16,12 @@
 #include <string>
 
 #include "app/dialoge.h"
+#include "bench/stummedialoge.h"
 #include "curves/kurvengrafik.h"
 #include "tests/curves/literalestufen.h"
 #include "tests/curves/stresskurven.h"
 
 namespace {
-
-class StummeDialoge : public Dialoge {
- public:
-  void MessagePopup(const std::string&, const std::string&) override {}
-  int GenericMessagePopup(const Frage&) override { return 1; }
-  std::optional<std::string> FileSelectPopup(const Dateiauswahl&) override { return {}; }
-  void FortschrittOeffnen(const std::string&, const std::string&) override {}
-  void FortschrittSetzen(int) override {}
-  void FortschrittSchliessen() override {}
-};
 
 // Seconds per redraw of each benchmark, for the ratio.
 std::map<std::string, double>& Zeiten() {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <thread>
 
+#include "bench/stummedialoge.h"
 #include "device/novhln1.h"
 #include "device/posixport.h"
 #include "device/speichertransfer.h"
@@ -22,16 +23,6 @@ constexpr int kKurvenStart = 4096;
 constexpr int kKurvenLaenge = 65536 - kKurvenStart;
 constexpr int kEmulierteBaud = 115200;
 constexpr double kHoechstesVerhaeltnis = 1.10;
-
-class StummeDialoge : public Dialoge {
- public:
-  void MessagePopup(const std::string&, const std::string&) override {}
-  int GenericMessagePopup(const Frage&) override { return 1; }
-  std::optional<std::string> FileSelectPopup(const Dateiauswahl&) override { return {}; }
-  void FortschrittOeffnen(const std::string&, const std::string&) override {}
-  void FortschrittSetzen(int) override {}
-  void FortschrittSchliessen() override {}
-};
 
 class PfadFabrik : public Portfabrik {
  public:
