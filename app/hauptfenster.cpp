@@ -28,7 +28,7 @@ constexpr Knopfbeschriftung kKnoepfe[] = {
     {KNOPF_ENDE, "Ende"},
 };
 
-constexpr Fenstergroesse kStartgroesse{1200, 820};
+constexpr Fenstergroesse kStartgroesse{1280, 680};
 
 }  // namespace
 
