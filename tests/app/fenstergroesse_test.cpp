@@ -1,6 +1,7 @@
 // The main window at its start size on a 1366 × 768 laptop screen (the offscreen platform is
 // given such a screen): it leaves room for a window frame and a panel bar, and every control of
-// every child panel lies inside the window, unsqueezed, with every toolbar button reachable.
+// the bare main window, of every child panel and of the information panel lies inside its
+// window, unsqueezed, with every toolbar button reachable.
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/anwendung.h"
+#include "app/infopanel.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 
@@ -29,21 +31,24 @@ QString Mangel(const QWidget& fenster, const QWidget& w) {
   return {};
 }
 
-QStringList Maengel(const QWidget& fenster, const QWidget& panel) {
+// Every shown control of a window.
+QStringList Maengel(const QWidget& fenster) {
   QStringList maengel;
   const auto name = [](const QWidget* w) {
     return QString("%1 \"%2\"").arg(w->metaObject()->className(), w->objectName());
   };
-  for (const QWidget* w : panel.findChildren<QWidget*>()) {
+  for (const QWidget* w : fenster.findChildren<QWidget*>()) {
     if (w->isWindow() || !w->isVisibleTo(&fenster)) continue;
     if (const QString mangel = Mangel(fenster, *w); !mangel.isEmpty())
       maengel << name(w) + " " + mangel;
   }
   // A toolbar too narrow for its buttons hides the rest behind an extension button.
-  for (const QToolBar* leiste : panel.findChildren<QToolBar*>())
+  for (const QToolBar* leiste : fenster.findChildren<QToolBar*>()) {
+    if (!leiste->isVisibleTo(&fenster)) continue;
     for (QAction* knopf : leiste->actions())
       if (knopf->isVisible() && !leiste->widgetForAction(knopf)->isVisibleTo(&fenster))
         maengel << name(leiste) + " verbirgt " + knopf->toolTip();
+  }
   return maengel;
 }
 
@@ -70,17 +75,26 @@ class FenstergroesseTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&fenster));
     QVERIFY(bildschirm.contains(fenster.frameGeometry()));
 
-    const QList<ChildPanel*> panels = fenster.findChildren<ChildPanel*>();
-    QVERIFY(panels.size() >= 4);
-    for (ChildPanel* panel : panels) {
-      anwendung.Panels().ZeigeChildpanel(panel->Nummer());
+    // The bare main window first, then every child panel the window holds.
+    QList<int> nummern{KEIN_PANEL};
+    for (const ChildPanel* panel : fenster.findChildren<ChildPanel*>()) nummern << panel->Nummer();
+    QVERIFY(nummern.size() >= 5);
+    for (int nummer : nummern) {
+      anwendung.Panels().ZeigeChildpanel(nummer);
       QCoreApplication::processEvents();
-      QVERIFY(panel->isVisible());
+      QCOMPARE(fenster.SichtbaresPanel(), nummer);
       // A panel that needs more room would make the window grow past its start size.
       QCOMPARE(fenster.size(), QSize(start.breite, start.hoehe));
-      const QStringList maengel = Maengel(fenster, *panel);
-      QVERIFY2(maengel.isEmpty(), qPrintable(panel->Titel() + ": " + maengel.join("; ")));
+      const QStringList maengel = Maengel(fenster);
+      QVERIFY2(maengel.isEmpty(), qPrintable(QString::number(nummer) + ": " + maengel.join("; ")));
     }
+
+    Infopanel& info = anwendung.Info();
+    info.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&info));
+    QVERIFY(bildschirm.contains(info.frameGeometry()));
+    QVERIFY2(Maengel(info).isEmpty(), qPrintable(Maengel(info).join("; ")));
+    info.hide();
   }
 };
 
