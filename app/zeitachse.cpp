@@ -16,6 +16,7 @@ constexpr double kUnschaerfe = 1e-9;
 // More ticks than this many per requested tick mean a range the step cannot resolve.
 constexpr int kTicksJeWunsch = 10;
 constexpr int kHoechstStellen = 15;
+constexpr int kHoechstTicks = 100;
 
 // Of the candidates, the one nearest to roh.
 template <std::size_t N>
@@ -92,7 +93,7 @@ Zeitachse ZeitachseBerechnen(double von, double bis, int tickAnzahl, char dezima
   const Einheitenstufe& stufe = Stufe(breite);
   achse.einheit = stufe.einheit;
   const double faktor = achse.einheit.mikrosekunden;
-  const int wunsch = std::max(1, tickAnzahl);
+  const int wunsch = std::clamp(tickAnzahl, 1, kHoechstTicks);
   const Schritt schritt = stufe.schritt(breite / faktor / wunsch);
   achse.schritt = schritt.wert * faktor;
   achse.unterteilung = schritt.unterteilung;
