@@ -10,6 +10,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Links followed at most, as the system does, so that a loop of links ends.
+constexpr int kLinkTiefe = 40;
+
+// The file a path names in the end: a link is followed to its target (which need not exist
+// yet), so that writing replaces the target and the link stays a link. Empty for a loop.
+fs::path EndzielVon(const fs::path& pfad) {
+  fs::path ziel = pfad;
+  for (int tiefe = 0; tiefe < kLinkTiefe; ++tiefe) {
+    std::error_code fehler;
+    if (!fs::is_symlink(ziel, fehler)) return ziel;
+    const fs::path verweis = fs::read_symlink(ziel, fehler);
+    if (fehler) return {};
+    ziel = verweis.is_absolute() ? verweis : ziel.parent_path() / verweis;
+  }
+  return {};
+}
+
 fs::path TemporaererName(const fs::path& ziel, const std::string& praefix,
                          const std::string& endung) {
   std::random_device zufall;
@@ -17,7 +34,7 @@ fs::path TemporaererName(const fs::path& ziel, const std::string& praefix,
   for (int versuch = 0; versuch < 100; ++versuch) {
     fs::path kandidat = ordner / (praefix + std::to_string(zufall() % 1000000) + endung);
     std::error_code fehler;
-    if (!fs::exists(kandidat, fehler)) return kandidat;
+    if (!fs::exists(fs::symlink_status(kandidat, fehler))) return kandidat;
   }
   return {};
 }
@@ -31,19 +48,18 @@ bool ZielBeschreibbar(const fs::path& ziel) {
   return probe.is_open();
 }
 
-}  // namespace
+// The new file takes the mode of the one it replaces (a private 0600 file stays private); it
+// gets it before any content is written.
+bool RechteUebernehmen(const fs::path& ziel, const fs::path& temp) {
+  std::error_code fehler;
+  const fs::file_status status = fs::status(ziel, fehler);
+  if (fehler || !fs::exists(status)) return true;
+  fs::permissions(temp, status.permissions(), fs::perm_options::replace, fehler);
+  return !fehler;
+}
 
-Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
-                                     const std::vector<std::string_view>& teile,
-                                     const std::string& praefix, const std::string& endung) {
+Schreibergebnis TeileSchreiben(std::ofstream& datei, const std::vector<std::string_view>& teile) {
   using Art = Schreibergebnis::Art;
-  const fs::path ziel(pfad);
-  if (pfad.empty() || !ZielBeschreibbar(ziel)) return {Art::NichtGeoeffnet, 0};
-  const fs::path temp = TemporaererName(ziel, praefix, endung);
-  if (temp.empty()) return {Art::NichtGeoeffnet, 0};
-  std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
-  if (!datei.is_open()) return {Art::NichtGeoeffnet, 0};
-
   Schreibergebnis ergebnis;
   for (size_t i = 0; i < teile.size() && ergebnis.ok(); ++i) {
     datei.write(teile[i].data(), static_cast<std::streamsize>(teile[i].size()));
@@ -54,22 +70,47 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
   if (ergebnis.ok() && !datei) ergebnis = {Art::NichtGeschrieben, letzter};
   datei.close();
   if (ergebnis.ok() && datei.fail()) ergebnis = {Art::NichtGeschrieben, letzter};
+  return ergebnis;
+}
+
+}  // namespace
+
+Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
+                                     const std::vector<std::string_view>& teile,
+                                     const std::string& praefix, const std::string& endung) {
+  using Art = Schreibergebnis::Art;
+  if (pfad.empty()) return {Art::NichtGeoeffnet, 0};
+  const fs::path ziel = EndzielVon(fs::path(pfad));
+  if (ziel.empty() || !ZielBeschreibbar(ziel)) return {Art::NichtGeoeffnet, 0};
+  const fs::path temp = TemporaererName(ziel, praefix, endung);
+  if (temp.empty()) return {Art::NichtGeoeffnet, 0};
+  std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
+  if (!datei.is_open()) return {Art::NichtGeoeffnet, 0};
 
   std::error_code fehler;
+  if (!RechteUebernehmen(ziel, temp)) {
+    datei.close();
+    fs::remove(temp, fehler);
+    return {Art::NichtGeoeffnet, 0};
+  }
+  Schreibergebnis ergebnis = TeileSchreiben(datei, teile);
   if (ergebnis.ok()) {
     fs::rename(temp, ziel, fehler);
-    if (fehler) ergebnis = {Art::NichtGeschrieben, letzter};
+    if (fehler) ergebnis = {Art::NichtGeschrieben, teile.empty() ? 0 : teile.size() - 1};
   }
   if (!ergebnis.ok()) fs::remove(temp, fehler);
   return ergebnis;
 }
 
 bool DateiLesen(const std::string& pfad, std::string& inhalt) {
+  // A folder opens like a file on some systems and then reads as empty.
+  std::error_code fehler;
+  if (fs::is_directory(pfad, fehler)) return false;
   std::ifstream datei(pfad, std::ios::binary);
   if (!datei.is_open()) return false;
   std::ostringstream puffer;
-  puffer << datei.rdbuf();
-  if (datei.bad()) return false;
+  if (datei.peek() != std::ifstream::traits_type::eof()) puffer << datei.rdbuf();
+  if (datei.bad() || !puffer) return false;
   inhalt = puffer.str();
   return true;
 }

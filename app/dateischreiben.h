@@ -1,6 +1,8 @@
 #pragma once
 // Writing a file so that a failure never destroys the previous one: the parts go into a
 // temporary file in the same folder, which replaces the target only after a complete write.
+// A path that is a symbolic link is followed: the temporary file goes beside the link's target
+// and replaces it, so the link stays a link. The new file keeps the mode of the one it replaces.
 
 #include <cstddef>
 #include <string>
@@ -20,5 +22,5 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::string& praefix = "tvm5r$$",
                                      const std::string& endung = ".TMP");
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole file; false when it cannot be opened or read (a folder cannot be read).
 bool DateiLesen(const std::string& pfad, std::string& inhalt);

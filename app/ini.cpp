@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/dateischreiben.h"
+#include "app/zeichensatz.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ void Ini_PutDouble(IniDatei& ini, const std::string& abschnitt, const std::strin
 
 void Ini_PutRawString(IniDatei& ini, const std::string& abschnitt, const std::string& schluessel,
                       const std::string& wert) {
-  WertSetzen(ini, abschnitt, schluessel, wert, true);
+  WertSetzen(ini, abschnitt, schluessel, Cp1252Feld(wert, wert.size()), true);
 }
 
 int Ini_GetInt(const IniDatei& ini, const std::string& abschnitt, const std::string& schluessel,
@@ -185,7 +186,7 @@ int Ini_GetRawStringIntoBuffer(const IniDatei& ini, const std::string& abschnitt
   wert.clear();
   std::string text;
   if (!WertHolen(ini, abschnitt, schluessel, text)) return 0;
-  wert = text.substr(0, groesse > 0 ? groesse - 1 : 0);
+  wert = Cp1252ZuUtf8(std::string_view(text).substr(0, groesse > 0 ? groesse - 1 : 0));
   return 1;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The settings object and its text format: sections of key/value items, kept in alphabetical
-// order when sorted, names compared without regard to case and surrounding blanks.
+// order when sorted, names compared without regard to case and surrounding blanks. The object
+// holds the file's text, one byte per character (Windows-1252); the string operations convert
+// to and from the program's UTF-8, so that lengths count characters.
 
 #include <string>
 #include <vector>
@@ -27,7 +29,7 @@ void Ini_PutInt(IniDatei& ini, const std::string& abschnitt, const std::string& 
                 long wert);
 void Ini_PutDouble(IniDatei& ini, const std::string& abschnitt, const std::string& schluessel,
                    double wert);
-// Written in double quotes, without escapes.
+// Written in double quotes, without escapes; a character Windows-1252 cannot store becomes "?".
 void Ini_PutRawString(IniDatei& ini, const std::string& abschnitt, const std::string& schluessel,
                       const std::string& wert);
 
@@ -36,7 +38,8 @@ int Ini_GetInt(const IniDatei& ini, const std::string& abschnitt, const std::str
                long& wert);
 int Ini_GetDouble(const IniDatei& ini, const std::string& abschnitt, const std::string& schluessel,
                   double& wert);
-// The target is emptied first; a found value is taken with at most groesse - 1 characters.
+// The target is emptied first; a found value is taken with at most groesse - 1 characters
+// (bytes of the file), as UTF-8.
 int Ini_GetRawStringIntoBuffer(const IniDatei& ini, const std::string& abschnitt,
                                const std::string& schluessel, std::string& wert, size_t groesse);
 

@@ -67,6 +67,20 @@ Dekodiert Utf8Zeichen(std::string_view s, std::size_t i) {
   return {z, n};
 }
 
+// UTF-8 to Windows-1252; a character that cannot be stored gives nothing, or ersatz when given.
+std::optional<std::string> Umwandeln(std::string_view utf8, std::optional<char> ersatz) {
+  std::string ergebnis;
+  ergebnis.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Dekodiert d = Utf8Zeichen(utf8, i);
+    const auto byte = d.laenge == 0 ? std::nullopt : ByteAusZeichen(d.zeichen);
+    if (!byte && !ersatz) return std::nullopt;
+    ergebnis += byte ? static_cast<char>(*byte) : *ersatz;
+    i += d.laenge == 0 ? 1 : d.laenge;
+  }
+  return ergebnis;
+}
+
 }  // namespace
 
 std::string Cp1252ZuUtf8(std::string_view cp1252) {
@@ -77,17 +91,7 @@ std::string Cp1252ZuUtf8(std::string_view cp1252) {
 }
 
 std::optional<std::string> Utf8ZuCp1252(std::string_view utf8) {
-  std::string ergebnis;
-  ergebnis.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const Dekodiert d = Utf8Zeichen(utf8, i);
-    if (d.laenge == 0) return std::nullopt;
-    const auto byte = ByteAusZeichen(d.zeichen);
-    if (!byte) return std::nullopt;
-    ergebnis += static_cast<char>(*byte);
-    i += d.laenge;
-  }
-  return ergebnis;
+  return Umwandeln(utf8, std::nullopt);
 }
 
 bool InCp1252Darstellbar(std::string_view utf8) {
@@ -120,4 +124,15 @@ std::string Utf8Kuerzen(std::string_view utf8, std::size_t zeichen) {
     i += n == 0 ? 1 : n;
   }
   return std::string(utf8.substr(0, i));
+}
+
+std::string Cp1252Feld(std::string_view utf8, std::size_t zeichen) {
+  return *Umwandeln(Utf8Kuerzen(utf8, zeichen), '?');
+}
+
+std::string NichtDarstellbarMeldung(std::string_view zeichen) {
+  return "Das Zeichen „" + std::string(zeichen) +
+         "“ kann nicht gespeichert werden:\n"
+         "Die Dateien des Programms speichern nur Zeichen des Zeichensatzes Windows-1252\n"
+         "(Buchstaben mit Umlauten und Akzenten, °, µ, € und ähnliche).";
 }

@@ -21,3 +21,11 @@ std::optional<std::string> ErstesNichtDarstellbaresZeichen(std::string_view utf8
 std::size_t Utf8Zeichenzahl(std::string_view utf8);
 // The first `zeichen` characters of a UTF-8 text, never splitting a character.
 std::string Utf8Kuerzen(std::string_view utf8, std::size_t zeichen);
+
+// The bytes of a text field of a file: at most `zeichen` characters, each one byte. Typed text
+// never holds a character Windows-1252 cannot store (it is refused where it is typed); should one
+// arrive all the same, it is written as "?" rather than losing the rest of the text.
+std::string Cp1252Feld(std::string_view utf8, std::size_t zeichen);
+
+// The refusal of a typed character that Windows-1252 cannot store, for the user.
+std::string NichtDarstellbarMeldung(std::string_view zeichen);

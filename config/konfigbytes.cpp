@@ -1,6 +1,7 @@
 #include "config/konfigbytes.h"
 
 #include "app/bytes.h"
+#include "app/zeichensatz.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +28,7 @@ void ReiheLesen(const uint8_t* quelle, std::array<double, kKanaele>& werte) {
 
 void EinheitenSchreiben(uint8_t* ziel, const std::array<std::string, kKanaele>& einheiten) {
   for (int k = 0; k < kKanaele; ++k) {
-    const std::string text = EinheitKuerzen(einheiten[k], kEinheitLaenge);
+    const std::string text = Cp1252Feld(einheiten[k], kEinheitLaenge);
     std::memcpy(ziel + kEinheitFeld * k, text.data(), text.size());
   }
 }
@@ -36,7 +37,7 @@ void EinheitenLesen(const uint8_t* quelle, std::array<std::string, kKanaele>& ei
   for (int k = 0; k < kKanaele; ++k) {
     const char* feld = reinterpret_cast<const char*>(quelle + kEinheitFeld * k);
     const char* ende = std::find(feld, feld + kEinheitLaenge, '\0');
-    einheiten[k] = EinheitKuerzen(std::string(feld, ende), kEinheitLaenge);
+    einheiten[k] = Cp1252ZuUtf8(std::string_view(feld, static_cast<size_t>(ende - feld)));
   }
 }
 

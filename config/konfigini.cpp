@@ -6,10 +6,9 @@
 namespace {
 
 constexpr const char* kAbschnitt = "konfig";
-// The settings file keeps one byte less of a unit text than the record.
-constexpr size_t kIniEinheitLaenge = kEinheitLaenge - 1;
-// Enough to see whether the cut splits a character.
-constexpr size_t kEinheitPuffer = 64;
+// The settings file's reader takes a unit text into a buffer as long as the record's field
+// without its NUL, so it keeps one character less than the record.
+constexpr size_t kEinheitPuffer = kEinheitLaenge;
 
 struct Blockschluessel {
   const Kanalblock& felder;
@@ -33,7 +32,7 @@ void RealLesen(const IniDatei& ini, const std::string& schluessel, double& ziel)
 std::string EinheitLesen(const IniDatei& ini, const std::string& schluessel) {
   std::string text;
   Ini_GetRawStringIntoBuffer(ini, kAbschnitt, schluessel, text, kEinheitPuffer);
-  return EinheitKuerzen(text, kIniEinheitLaenge);
+  return text;
 }
 
 // Values that would make the channel unusable count as missing: first the pair that is equal,

@@ -11,11 +11,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <cfloat>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "app/fehlerausgabe.h"
 #include "app/panelverwaltung.h"
+#include "app/zeichensatz.h"
 #include "config/konfigdatei.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
@@ -109,12 +113,20 @@ class Zahlfeld : public QDoubleSpinBox {
   }
 };
 
-// Unit texts are UTF-8; a text from an old file that is not is read as Latin-1.
-QString EinheitAlsText(const std::string& einheit) {
-  const QByteArray bytes = QByteArray::fromStdString(einheit);
-  const QString text = QString::fromUtf8(bytes);
-  return text.toUtf8() == bytes ? text : QString::fromLatin1(bytes);
-}
+// Refuses an edit that brings in a character the files cannot store (one byte per character,
+// Windows-1252) and keeps that character for the message.
+class Zeichensatzpruefer : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int&) const override {
+    abgelehnt_ = ErstesNichtDarstellbaresZeichen(text.toStdString());
+    return abgelehnt_ ? Invalid : Acceptable;
+  }
+  std::optional<std::string> Abgelehnt() { return std::exchange(abgelehnt_, std::nullopt); }
+
+ private:
+  mutable std::optional<std::string> abgelehnt_;
+};
 
 QString Feldname(const char* art, const KonfigBeschriftung& text, int k) {
   return QString(art).arg(text.kennung).arg(k + 1);
@@ -187,6 +199,12 @@ void KonfigPanel::KanalAnlegen(QGridLayout* raster, int zeile, Kanalzeilen& z,
   z.einheit[k] = new QLineEdit(Inhalt());
   z.einheit[k]->setObjectName(Feldname("EINHEIT%1%2", text, k));
   z.einheit[k]->setMaxLength(static_cast<int>(kEinheitLaenge));
+  auto* pruefer = new Zeichensatzpruefer(z.einheit[k]);
+  z.einheit[k]->setValidator(pruefer);
+  connect(z.einheit[k], &QLineEdit::inputRejected, this, [this, pruefer] {
+    if (const auto zeichen = pruefer->Abgelehnt())
+      shell_.dialoge.MessagePopup("Einheit", NichtDarstellbarMeldung(*zeichen));
+  });
   shell_.hilfe.Hilfe(z.einheit[k], text.einheitHilfe);
 
   const QString kanal = QString("PWC-2 %1 %2 von").arg(text.kanal).arg(k + 1);
@@ -235,7 +253,7 @@ void KonfigPanel::BlockZeigen(const Kanalzeilen& z, const Konfiguration& konfig,
     z.max[k]->setValue((konfig.*b.max)[k]);
     z.skalamin[k]->setValue((konfig.*b.skalamin)[k]);
     z.skalamax[k]->setValue((konfig.*b.skalamax)[k]);
-    z.einheit[k]->setText(EinheitAlsText((konfig.*b.einheit)[k]));
+    z.einheit[k]->setText(QString::fromStdString((konfig.*b.einheit)[k]));
   }
 }
 

@@ -104,21 +104,6 @@ double EinheitInRohX(const Konfiguration& konfig, double wert) {
   return EingangVoltInRoh(konfig, EingangEinheitInVolt(konfig, 0, wert));
 }
 
-std::string EinheitKuerzen(const std::string& text, size_t bytes) {
-  if (text.size() <= bytes) return text;
-  auto folgebyte = [&text](size_t i) {
-    return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-  };
-  size_t ende = bytes;
-  if (folgebyte(ende)) {
-    // Step back to the start byte of the cut character; a text that is not UTF-8 is cut as is.
-    size_t start = ende;
-    while (start > 0 && ende - start < 3 && folgebyte(start)) --start;
-    if (static_cast<unsigned char>(text[start]) >= 0xC0) ende = start;
-  }
-  return text.substr(0, ende);
-}
-
 int KonfigurationenVergleichen(const Konfiguration& a, const Konfiguration& b) {
   for (int k = 0; k < kKanaele; ++k)
     if (!KanalGleich(a, b, kAusgaenge, k) || !KanalGleich(a, b, kEingaenge, k)) return 0;

@@ -38,11 +38,9 @@ double EinheitInRoh(const Konfiguration& konfig, int k, double wert);
 double RohXInEinheit(const Konfiguration& konfig, double roh);
 double EinheitInRohX(const Konfiguration& konfig, double wert);
 
-// Bytes of a unit text in the record (the field holds one more for the terminating NUL).
+// Characters of a unit text: the record's field holds one byte per character (Windows-1252)
+// and one more for the terminating NUL. The program holds the texts as UTF-8.
 constexpr size_t kEinheitLaenge = 8;
-
-// Cuts a unit text to at most `bytes` bytes, without splitting a UTF-8 character.
-std::string EinheitKuerzen(const std::string& text, size_t bytes);
 
 // 1 when the two records are equal field by field (doubles exactly, unit texts case-sensitive),
 // 0 otherwise.

@@ -1,5 +1,7 @@
 #include "config/konfigzustand.h"
 
+#include "app/zeichensatz.h"
+
 namespace {
 
 const char* Mangeltext(Kanalmangel mangel) {
@@ -31,7 +33,7 @@ void BlockUebernehmen(Konfiguration& ziel, const Konfiguration& neu, const Kanal
     (ziel.*b.max)[k] = (neu.*b.max)[k];
     (ziel.*b.skalamin)[k] = (neu.*b.skalamin)[k];
     (ziel.*b.skalamax)[k] = (neu.*b.skalamax)[k];
-    (ziel.*b.einheit)[k] = EinheitKuerzen((neu.*b.einheit)[k], kEinheitLaenge);
+    (ziel.*b.einheit)[k] = Utf8Kuerzen((neu.*b.einheit)[k], kEinheitLaenge);
   }
 }
 

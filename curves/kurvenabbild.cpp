@@ -17,13 +17,10 @@ uint16_t WortLesen(std::span<const uint8_t> abbild, int adresse) {
   return static_cast<uint16_t>(abbild[adresse] << 8 | abbild[adresse + 1]);
 }
 
-// The word of time unit j of a segment from y0 to y1 over laenge units.
+// The word of time unit j of a segment from y0 to y1 over laenge units: its value (already
+// within 0..4095, so masking it to 15 bits leaves it as it is) and the time-base bits.
 uint16_t Einheitswort(int y0, int y1, int laenge, int j, int bits) {
-  double v = (static_cast<double>(y0) - y1) / (0.0 - laenge) * (j - 0) + y0;
-  if (v < 0) v = 0;
-  if (v > kKurvenwertMax) v = kKurvenwertMax;
-  const int wert = static_cast<int>(v + 0.5) & 0x7FFF;
-  return static_cast<uint16_t>(wert | bits << 12);
+  return static_cast<uint16_t>(Stufenwert(y0, y1, laenge, j) | bits << 12);
 }
 
 // The words of curve 1 from kKurvendatenStart on; false when they pass address 65535.

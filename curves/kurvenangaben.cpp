@@ -2,26 +2,14 @@
 
 #include <cmath>
 
-namespace {
-
-bool Folgebyte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-}  // namespace
+#include "app/zeichensatz.h"
 
 std::string KommentarKuerzen(const std::string& text) {
-  return EinheitKuerzen(text, kKommentarMax);
+  return Utf8Kuerzen(text, kKommentarMax);
 }
 
 std::string KommentarVorschau(const std::string& kommentar) {
-  std::size_t zeichen = 0;
-  for (std::size_t i = 0; i < kommentar.size(); ++i) {
-    if (Folgebyte(kommentar[i])) continue;
-    if (zeichen == kKommentarVorschau) return kommentar.substr(0, i);
-    ++zeichen;
-  }
-  return kommentar;
+  return Utf8Kuerzen(kommentar, kKommentarVorschau);
 }
 
 bool KommentarSetzen(Kurvensatz& satz, int k, const std::string& text) {

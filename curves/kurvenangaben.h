@@ -11,8 +11,8 @@
 // Characters of the comment that KOMMENTARVORSCHAU shows.
 constexpr std::size_t kKommentarVorschau = 30;
 
-// A comment as the curve file can hold it: at most kKommentarMax bytes, not ending inside a
-// UTF-8 character.
+// A comment as the curve file can hold it: at most kKommentarMax characters (one byte each in
+// the file).
 std::string KommentarKuerzen(const std::string& text);
 // The first 30 characters (UTF-8 characters, not bytes) of the comment.
 std::string KommentarVorschau(const std::string& kommentar);

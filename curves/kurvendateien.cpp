@@ -8,6 +8,7 @@
 
 #include "app/bytes.h"
 #include "app/dateischreiben.h"
+#include "app/zeichensatz.h"
 #include "config/konfigbytes.h"
 #include "curves/speicherfrage.h"
 
@@ -42,7 +43,7 @@ std::string KopfBytes(const Kurvensatz& satz, const Konfiguration& konfig) {
   I32Schreiben(z + kVersion, kKurvendateiVersion);
   I32Schreiben(z + kKurvenzahl, satz.gKurvenzahl);
   for (int k = 0; k < kKurvenAnzahl; ++k) {
-    const std::string kommentar = EinheitKuerzen(satz.gKurven[k].kommentar, kKommentarMax);
+    const std::string kommentar = Cp1252Feld(satz.gKurven[k].kommentar, kKommentarMax);
     std::copy(kommentar.begin(), kommentar.end(), kopf.begin() + kKommentare + kKommentarFeld * k);
     I32Schreiben(z + kZyklen + 4 * k, satz.gZyklen[k]);
     I32Schreiben(z + kRuhezustand + 4 * k, satz.gRuhezustand[k]);
@@ -142,6 +143,18 @@ bool KonfigurationLadenFragen(Dialoge& dialoge) {
   return dialoge.GenericMessagePopup(frage) == 1;
 }
 
+// Whether the file's configuration becomes gKonfig: an unusable one never does (a message says
+// so); a usable one that differs is offered with "Konfiguration laden?".
+void KonfigurationDerDatei(const Kurvendatei& datei, Konfigzustand& konfig, Dialoge& dialoge) {
+  if (!datei.konfigBrauchbar) {
+    dialoge.MessagePopup("Konfiguration", kKonfigurationUnbrauchbar);
+    return;
+  }
+  if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0 &&
+      KonfigurationLadenFragen(dialoge))
+    konfig.KonfigurationSetzen(datei.konfig);
+}
+
 }  // namespace
 
 std::string KurvenTitel(const std::string& pfad) {
@@ -170,9 +183,10 @@ int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei) {
   }
   Kurvendatei neu;
   neu.konfig = KonfigurationLesen(kopf + kKonfiguration);
-  if (!KonfigurationGueltig(neu.konfig)) return -322476;
+  neu.konfigBrauchbar = KonfigurationGueltig(neu.konfig);
   for (int k = 0; k < kKurvenAnzahl; ++k) {
-    neu.kommentare[k] = FeldText(kopf + kKommentare + kKommentarFeld * k, kKommentarMax);
+    neu.kommentare[k] =
+        Cp1252ZuUtf8(FeldText(kopf + kKommentare + kKommentarFeld * k, kKommentarMax));
     neu.zyklen[k] = I32Lesen(kopf + kZyklen + 4 * k);
     neu.ruhezustand[k] = I32Lesen(kopf + kRuhezustand + 4 * k);
   }
@@ -272,9 +286,7 @@ int KurvendateiLaden(Kurvensatz& satz, Konfigzustand& konfig, Dialoge& dialoge,
   Kurvendatei datei;
   if (const int fehler = KurvendateiEinlesen(pfad, datei); fehler != 0) return fehler;
   if (const int fehler = KurvendateiUebernehmen(satz, datei, anhaengen); fehler != 0) return fehler;
-  if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0 &&
-      KonfigurationLadenFragen(dialoge))
-    konfig.KonfigurationSetzen(datei.konfig);
+  KonfigurationDerDatei(datei, konfig, dialoge);
   satz.gKurvenzahl = kKurvenAnzahl;
   if (datei.abgeschnitten) {
     // Without a file name, saving asks for a new one instead of overwriting the damaged file.

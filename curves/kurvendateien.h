@@ -23,6 +23,11 @@ inline constexpr int32_t kKurvendateiVersion = 1;
 inline constexpr size_t kKurvendateiKopf = 4472;
 inline constexpr size_t kPunktsatzGroesse = 12;
 
+inline constexpr const char* kKonfigurationUnbrauchbar =
+    "Die Konfiguration (siehe Fenster 'Konfiguration') der geladenen\n"
+    "Kurven ist unbrauchbar (gleiche Grenzen oder ungültige Werte)\n"
+    "und wird nicht geladen. Die aktuelle Konfiguration bleibt.";
+
 // "Kurvengenerator - name.ext" for the file part of the path, "Kurvengenerator" for none.
 std::string KurvenTitel(const std::string& pfad);
 // Stores the path as gKurvendateiname and returns the panel's title for it. The panel sets its
@@ -35,6 +40,10 @@ struct Kurvendatei {
   std::array<int32_t, kKurvenAnzahl> zyklen{};
   std::array<int32_t, kKurvenAnzahl> ruhezustand{};
   Konfiguration konfig;
+  // The stored configuration can be used. A file may hold one that cannot (all zeros until the
+  // configuration panel was first left, equal limits of an unused channel): its curves load,
+  // but the configuration is never taken over.
+  bool konfigBrauchbar = true;
   // The points of each curve; empty where the file ends inside that curve's points.
   std::array<std::vector<Kurvenpunkt>, kKurvenAnzahl> punkte;
   bool abgeschnitten = false;  // the file ends inside the point data
@@ -46,9 +55,8 @@ std::string KurvendateiBytes(const Kurvensatz& satz, const Konfiguration& konfig
 // Checks and reads the bytes of a curve file: 0 (abgeschnitten tells a file that ends inside
 // the point data), -304436 (header short), -1020437 (type text), -303438 (version), or, for a
 // damaged file ("Die Datei wurde beschädigt."): -322474 (a point count below 1 or beyond what
-// the file can hold), -322475 (a point's value or length out of range), -322476 (its
-// configuration cannot be used), -600439 (memory). Only counts checked against the file's size
-// are allocated.
+// the file can hold), -322475 (a point's value or length out of range), -600439 (memory). Only
+// counts checked against the file's size are allocated. Comments arrive as UTF-8.
 int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei);
 // The same from a file: -308435 when it cannot be opened.
 int KurvendateiEinlesen(const std::string& pfad, Kurvendatei& datei);
@@ -77,8 +85,10 @@ int KurvenLaden(Kurvensatz& satz, Konfigzustand& konfig, Fehlerausgabe& fehler);
 int KurvenAnhaengen(Kurvensatz& satz, Konfigzustand& konfig, Dialoge& dialoge);
 // Loading or appending a chosen file: the title is cleared first; a rejected file changes
 // nothing else. When the file's configuration differs from gKonfig, "Konfiguration laden?"
-// asks whether to take it over. Then the title names the file, gKurvenzahl is 4 and the set is
-// unmodified. A file that ends inside the point data loads what it holds but gives -322473
+// asks whether to take it over; one that cannot be used is not offered, a message
+// (kKonfigurationUnbrauchbar, titled "Konfiguration") says that gKonfig stays. Then the title names
+// the file, gKurvenzahl is 4 and the set is unmodified. A file that ends inside the point data
+// loads what it holds but gives -322473
 // ("Die Datei wurde beschädigt."), leaves the title without a file name and the set modified.
 int KurvendateiLaden(Kurvensatz& satz, Konfigzustand& konfig, Dialoge& dialoge,
                      const std::string& pfad, bool anhaengen);

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
+#include "app/zeichensatz.h"
 #include "curves/grafikdaten.h"
 #include "curves/kurvenangaben.h"
 #include "curves/kurvengrafik.h"
@@ -49,6 +51,32 @@ class Eingabedialog : public QDialog {
  private:
   QVBoxLayout* layout_;
 };
+
+// After every edit of the comment: a character that the curve file cannot store takes the edit
+// back, with a message under the box; a text beyond the file's 999 characters is cut.
+void KommentarPruefen(QPlainTextEdit& feld, QLabel& meldung, QString& angenommen) {
+  const QString jetzt = feld.toPlainText();
+  const std::string inhalt = jetzt.toStdString();
+  const QSignalBlocker sperre(&feld);
+  if (const auto zeichen = ErstesNichtDarstellbaresZeichen(inhalt)) {
+    const int zurueck =
+        feld.textCursor().position() - static_cast<int>(jetzt.size() - angenommen.size());
+    feld.setPlainText(angenommen);
+    QTextCursor cursor = feld.textCursor();
+    cursor.setPosition(std::clamp(zurueck, 0, static_cast<int>(angenommen.size())));
+    feld.setTextCursor(cursor);
+    meldung.setText(QString::fromStdString(NichtDarstellbarMeldung(*zeichen)));
+    meldung.show();
+    return;
+  }
+  meldung.hide();
+  const std::string gekuerzt = KommentarKuerzen(inhalt);
+  if (gekuerzt != inhalt) {
+    feld.setPlainText(QString::fromStdString(gekuerzt));
+    feld.moveCursor(QTextCursor::End);
+  }
+  angenommen = feld.toPlainText();
+}
 
 }  // namespace
 
@@ -122,10 +150,16 @@ Punkteingabe KurvenDialogfenster::Punktdialog(const std::string& titel, int punk
     wert->setValue(anzeige.wert);
   };
   zeigen();
+  // The fields round what they show to their decimals; a field the user left as shown gives
+  // back the exact value it was handed, so that OK without an edit changes nothing.
+  const Zeitfelder gezeigteZeit = zeit->Lesen();
+  const double gezeigterWert = wert->value();
   dialog.zuruecksetzen = zeigen;
   UnterDemZeigerAusfuehren(dialog);
   grafik_.VorschauEntfernen();
-  return {zeit->Lesen(), wert->value()};
+  const Zeitfelder neueZeit = zeit->Lesen();
+  return {neueZeit == gezeigteZeit ? anzeige.zeit : neueZeit,
+          wert->value() == gezeigterWert ? anzeige.wert : wert->value()};
 }
 
 Zeitfelder KurvenDialogfenster::Geradendialog(const std::string& titel, int gerade,
@@ -146,19 +180,21 @@ Zeitfelder KurvenDialogfenster::Geradendialog(const std::string& titel, int gera
 
 std::string KurvenDialogfenster::Kommentardialog(const std::string& titel,
                                                  const std::string& text) {
+  // The last text the field accepted, to go back to when an edit is refused; it outlives the
+  // dialog, whose field refers to it.
+  QString angenommen;
   Eingabedialog dialog(titel, eltern_);
   auto* feld = new QPlainTextEdit(&dialog);
   feld->setObjectName("KOMMENTARTEXT");
   feld->setMinimumSize(420, 220);
   dialog.Hinzufuegen(feld);
-  QObject::connect(feld, &QPlainTextEdit::textChanged, feld, [feld] {
-    const std::string inhalt = feld->toPlainText().toStdString();
-    const std::string gekuerzt = KommentarKuerzen(inhalt);
-    if (gekuerzt == inhalt) return;
-    const QSignalBlocker sperre(feld);
-    feld->setPlainText(QString::fromStdString(gekuerzt));
-    feld->moveCursor(QTextCursor::End);
-  });
+  auto* meldung = new QLabel(&dialog);
+  meldung->setObjectName("KOMMENTARMELDUNG");
+  meldung->setStyleSheet("color: #C00000");
+  meldung->hide();
+  dialog.Hinzufuegen(meldung);
+  QObject::connect(feld, &QPlainTextEdit::textChanged, feld,
+                   [feld, meldung, &angenommen] { KommentarPruefen(*feld, *meldung, angenommen); });
   const auto zeigen = [&] { feld->setPlainText(QString::fromStdString(text)); };
   zeigen();
   dialog.zuruecksetzen = zeigen;

@@ -2,8 +2,9 @@
 // The modal dialogs of the curves panel on Qt: "Punkt %d" (time and value of a point), "Gerade
 // %d" (duration of a segment) and "Kommentar - Kurve %d". Each opens 20 pixels below the
 // pointer and closes with its OK button; closing it otherwise keeps the values it showed, so
-// that nothing changes. While the point or segment dialog is open, the graph marks the point in
-// red or the segment in yellow.
+// that nothing changes. A field left as shown returns the exact value it was given, not the
+// value rounded to its decimals. While the point or segment dialog is open, the graph marks the
+// point in red or the segment in yellow.
 
 #include <QWidget>
 #include <array>
@@ -42,8 +43,9 @@ class KurvenDialogfenster : public Kurvendialoge {
   Punkteingabe Punktdialog(const std::string& titel, int punkt,
                            const Punkteingabe& anzeige) override;
   Zeitfelder Geradendialog(const std::string& titel, int gerade, const Zeitfelder& dauer) override;
-  // The comment text box takes at most 999 characters; returns the text with its lines joined
-  // by "\n".
+  // The comment text box takes at most 999 characters; a character that Windows-1252 cannot
+  // hold is refused, with a message under the box. Returns the text with its lines joined by
+  // "\n".
   std::string Kommentardialog(const std::string& titel, const std::string& text);
 
  private:

@@ -31,20 +31,14 @@ int GeradenEndwert(const Kurve& kurve, int i) {
   return kurve.punkte[(i + 1) % kurve.anzahlPunkte()].y;
 }
 
-namespace {
-
-// Value at offset x into a segment of duration dauer. Multiplying before dividing keeps every
-// intermediate exact (offsets are multiples of 250 microseconds), so a value that is exactly
-// a half rounds up as the device does, which a slope computed first would lose.
-int Abtastwert(int y0, int y1, double x, double dauer) {
-  return static_cast<int>(std::floor(y0 + (static_cast<double>(y1) - y0) * x / dauer + 0.5));
-}
-
-}  // namespace
-
 int Stufenwert(int y0, int y1, int laenge, int k) {
   if (laenge <= 0) return y0;
-  return Abtastwert(y0, y1, std::clamp(k, 0, laenge - 1), laenge);
+  const int j = std::clamp(k, 0, laenge - 1);
+  // The slope first, as the device's memory image is compiled: rounding it can put a value that
+  // is exactly a half just below, and the drawn staircase must show what the device outputs.
+  double v = (static_cast<double>(y0) - y1) / (0.0 - laenge) * (j - 0) + y0;
+  v = std::clamp(v, 0.0, static_cast<double>(kKurvenwertMax));
+  return static_cast<int>(v + 0.5);
 }
 
 int StufenwertBei(const Kurve& kurve, int segment, int k) {
@@ -58,6 +52,7 @@ std::vector<int> DigitalisierteWerte(int y0, int y1, int laenge, double einheit)
     return werte;
   const double dauer = laenge * einheit;
   werte.reserve(static_cast<std::size_t>(laenge));
-  for (double x = 0.0; x < dauer; x += einheit) werte.push_back(Abtastwert(y0, y1, x, dauer));
+  int k = 0;
+  for (double x = 0.0; x < dauer; x += einheit) werte.push_back(Stufenwert(y0, y1, laenge, k++));
   return werte;
 }

@@ -39,12 +39,13 @@ int GeradeZurZeit(const Kurve& kurve, double t);
 // Value at the end of segment i: the next point's, or the first point's for the closing segment.
 int GeradenEndwert(const Kurve& kurve, int i);
 
-// Output value during time unit k of a segment of laenge units from y0 to y1:
-// floor(y0 + (y1 - y0) * k / laenge + 0.5), computed so that exact halves round up; k is
-// limited to 0..laenge - 1.
+// Output value during time unit k of a segment of laenge units from y0 to y1, as the curve
+// memory image holds it: v = (y0 - y1) / (0 - laenge) * k + y0 in double, limited to 0..4095,
+// then trunc(v + 0.5); k is limited to 0..laenge - 1. The image's words and the drawn staircase
+// both take their values from here, so the graph shows what the device outputs.
 int Stufenwert(int y0, int y1, int laenge, int k);
 // The same for unit k (0 <= k < laenge) of segment i of a curve.
 int StufenwertBei(const Kurve& kurve, int segment, int k);
-// The staircase the device outputs for one segment: one value per time unit, sampled at
-// repeated additions of the unit duration while they stay below the segment's end.
+// The staircase the device outputs for one segment: one value per time unit, for the units
+// whose start (repeated additions of the unit duration) stays below the segment's end.
 std::vector<int> DigitalisierteWerte(int y0, int y1, int laenge, double einheit);

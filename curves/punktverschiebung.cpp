@@ -145,11 +145,14 @@ bool PunktkoordinatenAendern(Kurvenbearbeitung& b, double t, double y, const Plo
   const Punkteingabe anzeige{ZeitInStunden(zeit), RohInEinheit(b.konfig, k, kurve.punkte[q].y)};
   const Punkteingabe eingabe = b.eingabe.Punktdialog(Dialogtitel("Punkt", q), q, anzeige);
 
+  // A field left as shown keeps its value exactly: converting it back could round it elsewhere.
   bool geaendert = false;
-  if (const double neueZeit = StundenInZeit(eingabe.zeit); neueZeit != zeit) {
+  if (const double neueZeit = StundenInZeit(eingabe.zeit);
+      !(eingabe.zeit == anzeige.zeit) && neueZeit != zeit) {
     if (!ZeitAendern(b, q, zeit, neueZeit)) return false;
     geaendert = true;
   }
+  if (eingabe.wert == anzeige.wert) return geaendert;
   const double roh = EinheitInRoh(b.konfig, k, eingabe.wert) + 0.5;  // truncated below
   if (std::isnan(roh) || std::trunc(roh) == kurve.punkte[q].y) return geaendert;
   if (roh <= -1) {

@@ -22,5 +22,5 @@ Verschiebung VerschiebenZiehen(Kurvenbearbeitung& b, double t, double y, const P
 bool PunktVerschieben(Kurvenbearbeitung& b, double t, double y, const Plotgroesse& plot);
 
 // Opens the point dialog for the point nearest to (t, y) and applies the entered time and value.
-// A refused value keeps a time change already applied.
+// A refused value keeps a time change already applied; a field left as shown changes nothing.
 bool PunktkoordinatenAendern(Kurvenbearbeitung& b, double t, double y, const Plotgroesse& plot);

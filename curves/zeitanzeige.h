@@ -7,6 +7,7 @@ struct Zeitfelder {
   double minuten = 0.0;
   double sekunden = 0.0;
   double millisekunden = 0.0;
+  bool operator==(const Zeitfelder&) const = default;
 };
 
 Zeitfelder ZeitInStunden(double t);

@@ -65,7 +65,7 @@ TEST(Konfigini, FehlendeUndUnbrauchbareWerte) {
       "inmin0 = -Inf\ninmax0 = 10\n"
       "inmin1 = 1e-300\ninmax1 = 2e-300\ninskalamax1 = 1e300\n"
       "inmin3 = 10\ninskalamax3 = 500\n"
-      "outeinheit0 = \"Kilopascal\"\nineinheit1 = \"Temp. \xC2\xB0"
+      "outeinheit0 = \"Kilopascal\"\nineinheit1 = \"Temp. \xB0"
       "C\"\nineinheit2 = mA\n");
   EXPECT_EQ(k.voutmax, 10.0);
   EXPECT_EQ(k.vinmax, 10.0);
@@ -89,7 +89,7 @@ TEST(Konfigini, FehlendeUndUnbrauchbareWerte) {
   EXPECT_EQ(k.inskalamax[3], 500.0);
   EXPECT_TRUE(KonfigurationGueltig(k));
   EXPECT_EQ(k.outeinheit[0], "Kilopas");
-  EXPECT_EQ(k.ineinheit[1], "Temp. ");  // the degree sign would not fit whole
+  EXPECT_EQ(k.ineinheit[1], "Temp. °");  // seven characters, one byte each in the file
   EXPECT_EQ(k.ineinheit[2], "mA");
   EXPECT_EQ(k.ineinheit[0], "");
 }

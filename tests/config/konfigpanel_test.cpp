@@ -14,6 +14,7 @@
 #include "app/fehlerausgabe.h"
 #include "app/ini.h"
 #include "app/panelverwaltung.h"
+#include "app/zeichensatz.h"
 #include "config/konfigdatei.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
@@ -60,12 +61,39 @@ struct Umgebung {
   QDoubleSpinBox* Zahl(const char* name) { return Feld<QDoubleSpinBox>(name); }
 };
 
+// Types the text character by character, as a keyboard whose layout has them would; unlike
+// QTest::keyClicks this also gives characters beyond Latin-1.
+void Tippen(QWidget* feld, const QString& text) {
+  for (const QChar zeichen : text)
+    QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+}
+
 }  // namespace
 
 class KonfigpanelTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void EinheitNimmtNurZeichenDerDateien() {
+    Umgebung u;
+    QLineEdit* einheit = u.Feld<QLineEdit>("EINHEITOUT2");
+    einheit->setFocus();
+    einheit->clear();
+    Tippen(einheit, "°C");
+    QVERIFY(u.dialoge.meldungen.empty());
+    Tippen(einheit, "Ω");
+    QCOMPARE(einheit->text(), QString("°C"));
+    QCOMPARE(u.dialoge.meldungen.size(), size_t{1});
+    QCOMPARE(u.dialoge.meldungen[0].titel, std::string("Einheit"));
+    QCOMPARE(u.dialoge.meldungen[0].text, NichtDarstellbarMeldung("Ω"));
+    // Eight characters, umlauts counting once.
+    Tippen(einheit, "/ÄÖÜäöü");
+    QCOMPARE(einheit->text(), QString("°C/ÄÖÜäö"));
+    QVERIFY(u.zustand.KonfigpanelVerlassen());
+    QCOMPARE(u.zustand.gKonfig().outeinheit[1], std::string("°C/ÄÖÜäö"));
+    QCOMPARE(u.dialoge.meldungen.size(), size_t{1});
+  }
+
   void VerlassenOhneAenderungGibtDieVorgabe() {
     Umgebung u;
     IniDatei ini = Ini_New(true);
@@ -142,13 +170,12 @@ class KonfigpanelTest : public QObject {
     konfig.outeinheit[3] =
         "\xC2\xB5"
         "A";
-    konfig.ineinheit[2] = "\xB5V";  // Latin-1 from an old file
+    konfig.ineinheit[2] = "µV";
     QVERIFY(u.zustand.KonfigurationSetzen(konfig));
     QCOMPARE(u.Zahl("SPANNUNG_OUTMIN2")->text(), QString("0.1234567890123"));
     QCOMPARE(u.Feld<QLineEdit>("EINHEITOUT4")->text(), QString::fromUtf8("µA"));
     QCOMPARE(u.Feld<QLineEdit>("EINHEITIN3")->text(), QString::fromUtf8("µV"));
     QVERIFY(u.zustand.KonfigfelderInStrukturSpeichern());
-    konfig.ineinheit[2] = "\xC2\xB5V";
     QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), konfig), 1);
 
     QLineEdit* einheit = u.Feld<QLineEdit>("EINHEITOUT2");

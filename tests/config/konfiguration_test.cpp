@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "app/zeichensatz.h"
+
 TEST(Konfiguration, Umrechnungen) {
   Konfiguration konfig;
   EXPECT_DOUBLE_EQ(AusgangRohInVolt(konfig, 4095), 10.0);
@@ -89,17 +91,10 @@ TEST(Konfiguration, GueltigNurMitTeilbarenBereichen) {
 }
 
 TEST(Konfiguration, EinheitKuerzen) {
-  EXPECT_EQ(EinheitKuerzen("mBar", 8), "mBar");
-  EXPECT_EQ(EinheitKuerzen("Kilopascal", 8), "Kilopasc");
-  EXPECT_EQ(EinheitKuerzen("Kilopascal", 7), "Kilopas");
-  EXPECT_EQ(EinheitKuerzen("Grad \xC2\xB0"
-                           "C",
-                           7),
-            "Grad \xC2\xB0");
-  EXPECT_EQ(EinheitKuerzen("Grad  \xC2\xB0"
-                           "C",
-                           7),
-            "Grad  ");  // no half character
-  EXPECT_EQ(EinheitKuerzen("\xB5\xB5\xB5\xB5\xB5\xB5\xB5\xB5\xB5", 8),
-            "\xB5\xB5\xB5\xB5\xB5\xB5\xB5\xB5");  // not UTF-8: cut as it is
+  // Unit texts count characters, whatever their UTF-8 length.
+  EXPECT_EQ(Utf8Kuerzen("mBar", kEinheitLaenge), "mBar");
+  EXPECT_EQ(Utf8Kuerzen("Kilopascal", kEinheitLaenge), "Kilopasc");
+  EXPECT_EQ(Utf8Kuerzen("Kilopascal", 7), "Kilopas");
+  EXPECT_EQ(Utf8Kuerzen("Grad  °C", kEinheitLaenge), "Grad  °C");
+  EXPECT_EQ(Utf8Kuerzen("ÄÖÜäöüßµ°", kEinheitLaenge), "ÄÖÜäöüßµ");
 }

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "app/zeichensatz.h"
 #include "curves/kurvengrafik.h"
 #include "curves/kurvenpanel.h"
 #include "curves/kurvenpanelini.h"
@@ -118,6 +119,13 @@ void ImDialog(std::function<void(QDialog&)> bedienen) {
     if (dialog == nullptr) qFatal("no modal dialog");
     bedienen(*dialog);
   });
+}
+
+// Types the text character by character, as a keyboard whose layout has them would; unlike
+// QTest::keyClicks this also gives characters beyond Latin-1.
+void Tippen(QWidget* feld, const QString& text) {
+  for (const QChar zeichen : text)
+    QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
 }
 
 std::vector<Kurvenpunkt> Punkte(std::initializer_list<Kurvenpunkt> punkte) {
@@ -305,6 +313,67 @@ class KurvenpanelTest : public QObject {
     QTest::mouseClick(u.Teil<QPushButton>("KOMMENTAR"), Qt::LeftButton);
     QCOMPARE(u.satz.gKurven[1].kommentar, std::string());
     QVERIFY(!u.satz.gKurvenGeaendert);
+  }
+
+  void KommentarNimmtNurZeichenDerKurvendatei() {
+    Umgebung u;
+    QString meldung;
+    bool sichtbar = false;
+    ImDialog([&](QDialog& dialog) {
+      auto* text = dialog.findChild<QPlainTextEdit*>("KOMMENTARTEXT");
+      text->setFocus();
+      Tippen(text, "Grüße bei 5 °C");
+      Tippen(text, "Ω");
+      meldung = dialog.findChild<QLabel*>("KOMMENTARMELDUNG")->text();
+      sichtbar = dialog.findChild<QLabel*>("KOMMENTARMELDUNG")->isVisible();
+      Tippen(text, "!");
+      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    QTest::mouseClick(u.Teil<QPushButton>("KOMMENTAR"), Qt::LeftButton);
+    QVERIFY(sichtbar);
+    QCOMPARE(meldung, QString::fromStdString(NichtDarstellbarMeldung("Ω")));
+    QCOMPARE(QString::fromStdString(u.satz.gKurven[0].kommentar), QString("Grüße bei 5 °C!"));
+
+    // 999 characters, umlauts counting once.
+    ImDialog([](QDialog& dialog) {
+      auto* text = dialog.findChild<QPlainTextEdit*>("KOMMENTARTEXT");
+      text->setPlainText(QString(1200, QChar(0xE4)));
+      QCOMPARE(text->toPlainText(), QString(999, QChar(0xE4)));
+      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    QTest::mouseClick(u.Teil<QPushButton>("KOMMENTAR"), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(u.satz.gKurven[0].kommentar), QString(999, QChar(0xE4)));
+  }
+
+  void PunktdialogOkOhneEingabeLaesstDenPunkt() {
+    Umgebung u;
+    Konfiguration klein;
+    klein.outskalamax[0] = 0.001;  // the Y field's four decimals round what it shows
+    QVERIFY(u.konfig.KonfigurationSetzen(klein));
+    u.panel->Kurvenpanel_SkaliereYAchse();
+    u.satz.gKurven[0].punkte = Punkte({{0, 4, 4}, {1234, 4, 4}});
+    u.Ansicht(0, 80000);
+    u.Aktion("LINST")->trigger();
+    u.Aktion("PUNKTKOORDINAT")->trigger();
+    double gezeigt = -1;
+    ImDialog([&](QDialog& dialog) {
+      gezeigt = dialog.findChild<QDoubleSpinBox*>("Y")->value();
+      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    u.GraphKlicken(40000, 1234);
+    QCOMPARE(gezeigt, 0.0003);  // 1234 raw is 0.000301...
+    QCOMPARE(u.satz.gKurven[0].punkte, Punkte({{0, 4, 4}, {1234, 4, 4}}));
+    QCOMPARE(u.satz.rueckgaengig[0].sgAnzahlRueckgaengig, 0);
+    QVERIFY(!u.satz.gKurvenGeaendert);
+
+    // A typed value still moves it: 0.0005 is raw 2047.5, taken as 2048.
+    ImDialog([](QDialog& dialog) {
+      dialog.findChild<QDoubleSpinBox*>("Y")->setValue(0.0005);
+      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    u.GraphKlicken(40000, 1234);
+    QCOMPARE(u.satz.gKurven[0].punkte, Punkte({{0, 4, 4}, {2048, 4, 4}}));
+    QVERIFY(u.satz.gKurvenGeaendert);
   }
 
   void DirekthilfeAufWerkzeugknopfAendertDasWerkzeugNicht() {

@@ -176,3 +176,21 @@ TEST(Kurvenbefehle, SendenPruefenUndLesenAmGeraet) {
   EXPECT_EQ(lauf.status, 1);
   EXPECT_NE(lauf.fehler.find("Fehler #1019478: Speicherinhalt fehlerhaft.\n"), std::string::npos);
 }
+
+TEST(Kurvenbefehle, UnbrauchbareKonfigurationHindertDieKurvenNicht) {
+  Kurvenumgebung u;
+  ASSERT_EQ(KurvendateiSchreiben(u.Datei("a.skr"), Beispiel(), {}), 0);
+  std::string bytes = u.Inhalt("a.skr");
+  std::fill(bytes.begin() + 4072, bytes.begin() + 4072 + 352, '\0');  // panel never left
+  ASSERT_TRUE(DateiSicherSchreiben(u.Datei("null.skr"), {bytes}).ok());
+  const Kurvenlauf lauf = u.Tvm5r({"kurven", "info", u.Datei("null.skr")});
+  EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+  EXPECT_EQ(lauf.aus.find("Kurve 1: 2 Punkte, 0.00125 s, Zyklen 2, Ruhezustand 0\n"), 0u);
+  // Built on it, the configuration goes along unchanged.
+  ASSERT_TRUE(DateiSicherSchreiben(u.Datei("b.txt"), {"0\t50\t1s\t1\n3\t0\t1s\t1\n"}).ok());
+  EXPECT_EQ(u.Tvm5r({"kurven", "import", u.Datei("b.txt"), u.Datei("b.skr"), "--basis",
+                     u.Datei("null.skr")})
+                .status,
+            0);
+  EXPECT_EQ(u.Inhalt("b.skr").substr(4072, 352), std::string(352, '\0'));
+}

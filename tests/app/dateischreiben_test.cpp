@@ -1,0 +1,83 @@
+// Saving through a temporary file keeps links and modes; a folder is no settings file.
+
+#include "app/dateischreiben.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/einstellungen.h"
+#include "tests/support/tempordner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Inhalt(const fs::path& pfad) {
+  std::string inhalt;
+  EXPECT_TRUE(DateiLesen(pfad.string(), inhalt)) << pfad;
+  return inhalt;
+}
+
+size_t Eintraege(const fs::path& ordner) {
+  return static_cast<size_t>(std::distance(fs::directory_iterator(ordner), {}));
+}
+
+}  // namespace
+
+TEST(Dateischreiben, LinkBleibtLinkUndRechteBleiben) {
+  TempOrdner ordner;
+  fs::create_directories(ordner.pfad() / "echt");
+  fs::create_directories(ordner.pfad() / "tvm5r");
+  const fs::path ziel = ordner.pfad() / "echt" / "einstellungen.ini";
+  const fs::path link = ordner.pfad() / "tvm5r" / kIniDateiname;
+  ASSERT_TRUE(DateiSicherSchreiben(ziel.string(), {"alt"}).ok());
+  fs::permissions(ziel, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("../echt/einstellungen.ini", link);
+
+  Einstellungen einstellungen(link.string());
+  einstellungen.Anmelden(
+      Einstellungsabschnitt::Com,
+      {[](const IniDatei&) {}, [](IniDatei& ini) { Ini_PutInt(ini, "com", "port", 3); }});
+  ASSERT_EQ(einstellungen.WriteIni(), 0);
+  ASSERT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::read_symlink(link), "../echt/einstellungen.ini");
+  EXPECT_EQ(Inhalt(ziel), "[com]\r\nport = 3\r\n\r\n");
+  EXPECT_EQ(fs::status(ziel).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Eintraege(ordner.pfad() / "echt"), 1u);  // no temporary file left
+  EXPECT_EQ(Eintraege(ordner.pfad() / "tvm5r"), 1u);
+
+  // A link to a file not there yet creates it; a chain of links is followed to its end.
+  fs::create_symlink("neu.skr", ordner.pfad() / "verweis.skr");
+  fs::create_symlink("verweis.skr", ordner.pfad() / "kette.skr");
+  ASSERT_TRUE(DateiSicherSchreiben((ordner.pfad() / "kette.skr").string(), {"a", "b"}).ok());
+  EXPECT_EQ(Inhalt(ordner.pfad() / "neu.skr"), "ab");
+  EXPECT_TRUE(fs::is_symlink(ordner.pfad() / "kette.skr"));
+  EXPECT_TRUE(fs::is_symlink(ordner.pfad() / "verweis.skr"));
+
+  // A loop of links names no file.
+  fs::create_symlink("schleife2", ordner.pfad() / "schleife1");
+  fs::create_symlink("schleife1", ordner.pfad() / "schleife2");
+  EXPECT_EQ(DateiSicherSchreiben((ordner.pfad() / "schleife1").string(), {"x"}).art,
+            Schreibergebnis::Art::NichtGeoeffnet);
+}
+
+TEST(Dateischreiben, OrdnerIstKeineEinstellungsdatei) {
+  TempOrdner ordner;
+  const fs::path pfad = ordner.pfad() / kIniDateiname;
+  fs::create_directories(pfad);
+  std::string inhalt = "unberuehrt";
+  EXPECT_FALSE(DateiLesen(pfad.string(), inhalt));
+  EXPECT_EQ(inhalt, "unberuehrt");
+  Einstellungen einstellungen(pfad.string());
+  bool gelesen = false;
+  einstellungen.Anmelden(Einstellungsabschnitt::Konfig,
+                         {[&gelesen](const IniDatei&) { gelesen = true; }, [](IniDatei&) {}});
+  EXPECT_EQ(einstellungen.ReadIni(), -801202);
+  EXPECT_FALSE(gelesen);
+  // An empty file is an empty settings file, not an error.
+  ASSERT_TRUE(DateiSicherSchreiben((ordner.pfad() / "leer.ini").string(), {}).ok());
+  EXPECT_TRUE(DateiLesen((ordner.pfad() / "leer.ini").string(), inhalt));
+  EXPECT_EQ(inhalt, "");
+}
