@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -23,11 +24,18 @@ class Dateidialog : public QFileDialog {
     const QStringList gewaehlt = selectedFiles();
     if (!endung_.isEmpty() && gewaehlt.size() == 1 && !QFileInfo(gewaehlt.front()).isDir() &&
         QFileInfo(gewaehlt.front()).suffix().compare(endung_, Qt::CaseInsensitive) != 0)
-      selectFile(gewaehlt.front() + "." + endung_);
+      NameSetzen(gewaehlt.front() + "." + endung_);
     QFileDialog::accept();
   }
 
  private:
+  // selectFile leaves the name field alone while the user types in it.
+  void NameSetzen(const QString& pfad) {
+    selectFile(pfad);
+    if (auto* feld = findChild<QLineEdit*>("fileNameEdit"); feld != nullptr && feld->hasFocus())
+      feld->setText(QFileInfo(pfad).fileName());
+  }
+
   QString endung_;
 };
 
