@@ -127,6 +127,9 @@ class PosixPort : public ComPort {
 
   int Schliessen() override {
     if (fd_ < 0) return 0;
+    // Characters that never leave (a line held by flow control) would make close wait for
+    // them; the driver has waited for its requests to leave already.
+    tcflush(fd_, TCIOFLUSH);
     const int ergebnis = close(fd_);
     fd_ = -1;
     return ergebnis == 0 ? 0 : -1;
