@@ -159,8 +159,10 @@ int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
   if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
-  for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
-    fenster_->Steuerelement(id)->hide();
+  fenster_->Steuerelement(KNOPF_DIREKTHILFE)->hide();
+  if (!panels_.gPwc2Panels)
+    for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE})
+      fenster_->Steuerelement(id)->hide();
   return 0;
 }
 
@@ -175,6 +177,8 @@ void Anwendung::ZeigeInfopanel() {
 }
 
 int Anwendung::ProgrammendeFallsAllesGespeichert() {
+  // Once decided, the end is not asked for again while the event loop winds down.
+  if (endeAngefordert_) return 0;
   return programmende_.ProgrammendeFallsAllesGespeichert([this] {
     endeAngefordert_ = true;
     emit beenden();

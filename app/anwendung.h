@@ -63,7 +63,7 @@ class Anwendung : public QObject {
   bool EndeAngefordert() const { return endeAngefordert_; }
 
  signals:
-  // The event loop is to end (QuitUserInterface).
+  // The event loop is to end (QuitUserInterface); emitted once, when every editor agreed.
   void beenden();
 
  private:

@@ -42,6 +42,9 @@ class Panelverwaltung {
   int AktuellesChildpanel() const { return aktuellesChildpanel_; }
 
   bool gHilfeAktiv = false;
+  // Start option --pwc2: the configuration, characteristic and direct panels are offered by the
+  // main window's buttons and the "Fenster" menus. Set before the panels are initialised.
+  bool gPwc2Panels = false;
   Fenstergroesse startgroesse;
 
  private:

@@ -13,7 +13,7 @@ int AenderungenSpeichernFragen(Dialoge& dialoge, const std::string& name,
   if (antwort != 1) return 1;
   const int fehler = speichern();
   if (fehler == 0) return 0;
-  zeigeFehler(fehler);
+  if (fehler < 0) zeigeFehler(fehler);
   return 1;
 }
 

@@ -17,9 +17,11 @@ class Editor {
 // The editors in the order in which they are asked.
 enum class Editorplatz { Kurven = 0, Kennlinie, Direkt };
 
-// The question every editor asks about unsaved changes: "Ja" saves through speichern (0 on
-// success), "Nein" discards; a failed save is shown with zeigeFehler and cancels, as does any
-// other answer. Returns 0 to go on, 1 to cancel.
+// The question every editor asks about unsaved changes: "Ja" saves through speichern, "Nein"
+// discards. speichern returns 0 when the changes are saved, a negative code when saving failed
+// (shown with zeigeFehler) and a positive value when nothing was saved without an error (its
+// file dialog cancelled); only 0 lets the operation that asked go on. Any other answer cancels.
+// Returns 0 to go on, 1 to cancel.
 int AenderungenSpeichernFragen(Dialoge& dialoge, const std::string& name,
                                const std::function<int()>& speichern,
                                const std::function<void(int)>& zeigeFehler);

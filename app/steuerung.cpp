@@ -1,29 +1,14 @@
-// The program entry: load the panels, read the settings, initialise, run, write the settings.
+// The program entry: Qt takes its own options, the program body does the rest.
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-#include <clocale>
+#include <QStringList>
 
-#include "app/anwendung.h"
-#include "ui/qtdialoge.h"
+#include "app/programmlauf.h"
 
 int main(int argc, char* argv[]) {
   QApplication programm(argc, argv);
-  // Qt takes over the user's locale; files and the serial line need the decimal point.
-  std::setlocale(LC_NUMERIC, "C");
-  // German texts of Qt's own dialogs and key names ("Strg+S").
-  QTranslator qtTexte;
-  if (qtTexte.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    programm.installTranslator(&qtTexte);
-  QtDialoge dialoge;
-  Anwendung anwendung(dialoge);
-  dialoge.SetzeElternfenster(&anwendung.Fenster());
-  if (anwendung.Starten() != 0) return -1;
-  QObject::connect(&anwendung, &Anwendung::beenden, &programm, &QApplication::quit,
-                   Qt::QueuedConnection);
-  anwendung.Fenster().show();
-  programm.exec();
-  anwendung.Beenden();
-  return 0;
+  std::vector<std::string> argumente;
+  const QStringList liste = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < liste.size(); ++i) argumente.push_back(liste[i].toStdString());
+  return Programmlauf(argumente);
 }

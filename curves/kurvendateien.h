@@ -73,7 +73,8 @@ int KurvendateiUebernehmen(Kurvensatz& satz, const Kurvendatei& datei, bool anha
 
 // "Kurven speichern" (fragen false: asks for a name only when the set has none) and "Kurven
 // speichern unter" (fragen true). Saves gKonfig; on success the title names the file and the
-// set is unmodified. 0 also when the dialog is cancelled.
+// set is unmodified. 0 also when the dialog is cancelled; the set then stays modified, which
+// makes the unsaved-changes question cancel the operation that asked.
 int KurvenSpeichern(Kurvensatz& satz, const Konfigzustand& konfig, Dialoge& dialoge, bool fragen);
 // KurvenSpeichern(fragen false) in the form the unsaved-changes question takes it.
 std::function<int()> KurvenSpeichernBefehl(Kurvensatz& satz, const Konfigzustand& konfig,

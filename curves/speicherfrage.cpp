@@ -9,6 +9,10 @@ int AbbruchWeilKurvenNichtGespeichert(const Kurvensatz& satz, Fehlerausgabe& feh
   if (!satz.gKurvenGeaendert) return 0;
   std::string name = std::filesystem::path(satz.gKurvendateiname).filename().string();
   if (name.empty()) name = "Kurvengenerator";
-  return AenderungenSpeichernFragen(fehler.dialoge(), name, speichern,
+  const auto gespeichert = [&] {
+    const int ergebnis = speichern();
+    return ergebnis == 0 && satz.gKurvenGeaendert ? 1 : ergebnis;
+  };
+  return AenderungenSpeichernFragen(fehler.dialoge(), name, gespeichert,
                                     [&fehler](int code) { fehler.NOV_Fehlerpopup(code); });
 }

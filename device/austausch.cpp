@@ -8,7 +8,8 @@
 namespace {
 
 // Waits until the request has left the output queue, at most as long as its zeichen need at the
-// line rate (10 bits per character) plus the port's time-out. Polls without sleeping.
+// line rate (10 bits per character) plus the port's time-out. The port itself waits a short
+// slice while characters are queued, so this loop does not spin.
 bool AusgangAbwarten(ComPort& port, size_t zeichen, int baud, double timeout) {
   using Uhr = std::chrono::steady_clock;
   const double sekunden = static_cast<double>(zeichen) * 10.0 / baud + timeout;

@@ -75,7 +75,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln, QW
   unten->addWidget(HilfeToggle());
   layout->addLayout(unten);
 
-  shell_.fehler.FehleranzeigeAnmelden(Geraetepanel::Com, Fehleranzeige());
+  verbindung_.FehleranzeigeAnmelden(Fehleranzeige());
   connect(&shell_.verbindungsbilder, &Verbindungsbilder::geklickt, this,
           [this] { verbindung_.BildAngeklickt(); });
   // The ring lists the machine's ports from the start, not only after its first click.
@@ -83,7 +83,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln, QW
 }
 
 ComPanel::~ComPanel() {
-  shell_.fehler.FehleranzeigeAnmelden(Geraetepanel::Com, nullptr);
+  verbindung_.FehleranzeigeAnmelden(nullptr);
 }
 
 QPushButton* ComPanel::Knopf(const char* name, const QString& text, const char* hilfetext,

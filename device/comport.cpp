@@ -34,6 +34,11 @@ int ComPorts::TimeoutSetzen(int nummer, double sekunden) {
   return ergebnis;
 }
 
+bool ComPorts::Aufgelegt(int nummer) const {
+  auto it = offen_.find(nummer);
+  return it != offen_.end() && it->second.port->Aufgelegt();
+}
+
 double ComPorts::Timeout(int nummer) const {
   auto it = offen_.find(nummer);
   return it == offen_.end() ? 0.0 : it->second.timeout;

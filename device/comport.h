@@ -30,6 +30,9 @@ class ComPort {
   virtual int AusgangsschlangeLaenge() = 0;
   virtual int EingangLeeren() = 0;
   virtual int AusgangLeeren() = 0;
+  // The line has hung up (adapter pulled, far end closed): every further call fails at once
+  // until the port is closed and opened again.
+  virtual bool Aufgelegt() const { return false; }
 };
 
 class Portfabrik {
@@ -53,6 +56,8 @@ class ComPorts {
   int TimeoutSetzen(int nummer, double sekunden);
   // The time-out last set on the port (0 before one was set or when the port is not open).
   double Timeout(int nummer) const;
+  // Port nummer is open and its line has hung up.
+  bool Aufgelegt(int nummer) const;
   // 0, or negative when the port was not open or closing failed; the port is gone either way.
   int Schliessen(int nummer);
 

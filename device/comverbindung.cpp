@@ -100,7 +100,7 @@ int ComVerbindung::GeraeteSuchen() {
     bedienung_.IdTextSetzen(ergebnis.adressen[ergebnis.auswahl - '1'].kennung);
   }
   bedienung_.FortschrittSetzen("");
-  return 0;
+  return ergebnis.fehler;
 }
 
 int ComVerbindung::StartBefehl() {
@@ -198,6 +198,22 @@ void ComVerbindung::WriteIniCompanel(IniDatei& ini) const {
   Ini_PutInt(ini, kAbschnitt, "adresse", bedienung_.AdressWert());
   Ini_PutInt(ini, kAbschnitt, "port", sgComPort);
   Ini_PutInt(ini, kAbschnitt, "lport", sgLetzterPort);
+}
+
+void ComVerbindung::FehleranzeigeAnmelden(Fehleranzeige* anzeige) {
+  anzeige_.ziel = anzeige;
+  fehler_.FehleranzeigeAnmelden(Geraetepanel::Com, anzeige != nullptr ? &anzeige_ : nullptr);
+}
+
+void ComVerbindung::Ergebnisanzeige::FehlerZeigen(bool lampe, const std::string& text, int nummer) {
+  if (ziel != nullptr) ziel->FehlerZeigen(lampe, text, nummer);
+  verbindung.AufgelegtSchliessen();
+}
+
+void ComVerbindung::AufgelegtSchliessen() {
+  if (sgComPort == -1 || !ports_.Aufgelegt(sgComPort)) return;
+  ComPortSchliessen();
+  BilderAktualisieren();
 }
 
 void ComVerbindung::BilderAktualisieren() {

@@ -89,7 +89,22 @@ class ComVerbindung : public Geraetezugang {
   void ReadIniCompanel(const IniDatei& ini);
   void WriteIniCompanel(IniDatei& ini) const;
 
+  // Registers the COM panel's error indicator (nullptr: none). Every device result, from any
+  // panel, reaches it; after each one a port whose line has hung up is closed, so that every
+  // connection picture shows it closed while the indicator names the code. A click on a
+  // picture or choosing the port again reopens it once the line is back.
+  void FehleranzeigeAnmelden(Fehleranzeige* anzeige);
+  void AufgelegtSchliessen();
+
  private:
+  // Passes the results on to the panel's indicator, then looks at the line.
+  struct Ergebnisanzeige : Fehleranzeige {
+    explicit Ergebnisanzeige(ComVerbindung& v) : verbindung(v) {}
+    void FehlerZeigen(bool lampe, const std::string& text, int nummer) override;
+    ComVerbindung& verbindung;
+    Fehleranzeige* ziel = nullptr;
+  };
+
   int PortOeffnen(int port);
   void BilderAktualisieren();
 
@@ -100,6 +115,7 @@ class ComVerbindung : public Geraetezugang {
   int sgComPort = -1;
   int sgLetzterPort = -1;
   int sgGemerkterPort = -1;
+  Ergebnisanzeige anzeige_{*this};
 };
 
 // What the connection pictures show for an open port: the port up to 8, 0 above, -1 for none.

@@ -13,7 +13,11 @@ Suchergebnis AdressenAbsuchen(ComPorts& ports, int port,
     const char adresse = static_cast<char>('1' + i);
     if (vorAdresse) vorAdresse(adresse);
     std::string kennung;
-    if (NOVHLN1_IDLesen(ports, port, adresse, kennung) != 0) continue;
+    if (const int fehler = NOVHLN1_IDLesen(ports, port, adresse, kennung); fehler != 0) {
+      if (!ports.Aufgelegt(port)) continue;
+      ergebnis.fehler = fehler;
+      break;
+    }
     const bool tvm5r = IstTvm5r(kennung);
     ergebnis.adressen[i] = {tvm5r ? Fund::Tvm5r : Fund::Anderes, kennung};
     if (tvm5r) ergebnis.auswahl = adresse;

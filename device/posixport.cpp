@@ -7,10 +7,12 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -93,26 +95,41 @@ bool Einstellen(int fd, const Leitungseinstellung& e) {
   return errno == EINVAL && tcgetattr(fd, &ist) == 0 && AndereGesetzt(ist, t);
 }
 
-// Waits until fd is ready for the events or the deadline passes; false on time-out or hang-up.
-bool Warten(int fd, short ereignisse, Uhr::time_point frist) {
+enum class Bereitschaft { Bereit, Zeitablauf, Aufgelegt };
+
+// Waits until fd is ready for the events or the deadline passes. A line that hung up (adapter
+// pulled, far end of a pseudo-terminal closed) reports POLLHUP or POLLERR at once and for ever.
+Bereitschaft Warten(int fd, short ereignisse, Uhr::time_point frist) {
   for (;;) {
     const auto rest = std::chrono::ceil<std::chrono::milliseconds>(frist - Uhr::now());
     const int ms = rest.count() > 0 ? static_cast<int>(rest.count()) : 0;
     pollfd p{fd, ereignisse, 0};
     const int n = poll(&p, 1, ms);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    return (p.revents & ereignisse) != 0;
+    if (n < 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return Bereitschaft::Aufgelegt;
+    if (n == 0 || (p.revents & ereignisse) == 0) return Bereitschaft::Zeitablauf;
+    return Bereitschaft::Bereit;
   }
 }
 
+// The errors with which a terminal reports that its line is gone.
+bool LeitungWeg(int fehler) {
+  return fehler == EIO || fehler == ENXIO || fehler == ENODEV;
+}
+
+// The longest single wait for the output queue: short, so that the caller's deadline holds.
+constexpr auto kAusgangsscheibe = std::chrono::milliseconds(10);
+
 class PosixPort : public ComPort {
  public:
-  explicit PosixPort(int fd) : fd_(fd) {}
+  PosixPort(int fd, int baud) : fd_(fd), baud_(baud) {}
   ~PosixPort() override { Schliessen(); }
 
   int Schliessen() override {
     if (fd_ < 0) return 0;
+    // Characters that never leave (a line held by flow control) would make close wait for
+    // them; the driver has waited for its requests to leave already.
+    tcflush(fd_, TCIOFLUSH);
     const int ergebnis = close(fd_);
     fd_ = -1;
     return ergebnis == 0 ? 0 : -1;
@@ -127,7 +144,7 @@ class PosixPort : public ComPort {
   // Writes everything; when the line does not take more within the time-out, the bytes
   // written so far.
   int Schreiben(const uint8_t* daten, size_t anzahl) override {
-    if (fd_ < 0) return -1;
+    if (fd_ < 0 || aufgelegt_) return -1;
     size_t geschrieben = 0;
     while (geschrieben < anzahl) {
       const ssize_t n = write(fd_, daten + geschrieben, anzahl - geschrieben);
@@ -136,8 +153,11 @@ class PosixPort : public ComPort {
       } else if (n < 0 && errno == EINTR) {
         continue;
       } else if (n < 0 && errno != EAGAIN) {
+        if (LeitungWeg(errno)) aufgelegt_ = true;
         return geschrieben > 0 ? static_cast<int>(geschrieben) : -1;
-      } else if (!Warten(fd_, POLLOUT, Uhr::now() + timeout_)) {
+      } else if (const Bereitschaft b = Warten(fd_, POLLOUT, Uhr::now() + timeout_);
+                 b != Bereitschaft::Bereit) {
+        aufgelegt_ = b == Bereitschaft::Aufgelegt;
         break;
       }
     }
@@ -145,38 +165,55 @@ class PosixPort : public ComPort {
   }
 
   int ByteLesen() override {
-    if (fd_ < 0) return -1;
+    if (fd_ < 0 || aufgelegt_) return -1;
     if (pos_ == ende_ && !Nachladen()) return -1;
     return puffer_[pos_++];
   }
 
-  // When characters are still queued, waits until the line has sent them, so that a caller
-  // polling for an empty queue does not spin. A pseudo-terminal may not know the request;
-  // its queue counts as empty.
+  // When characters are still queued, waits a short slice of the time they need at the line
+  // rate, so that a caller polling for an empty queue neither spins nor waits without a
+  // deadline (a line held by flow control never drains). A pseudo-terminal may not know the
+  // request; its queue counts as empty.
   int AusgangsschlangeLaenge() override {
-    if (fd_ < 0) return -1;
+    if (fd_ < 0 || aufgelegt_) return -1;
     int laenge = 0;
     if (ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
-    if (laenge > 0 && tcdrain(fd_) == 0 && ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
+    if (laenge > 0) {
+      const auto dauer = std::chrono::duration_cast<Uhr::duration>(
+          std::chrono::duration<double>(laenge * 10.0 / baud_));
+      std::this_thread::sleep_for(std::min<Uhr::duration>(dauer, kAusgangsscheibe));
+      if (ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
+    }
     return laenge;
   }
 
   int EingangLeeren() override {
-    if (fd_ < 0) return -1;
+    if (fd_ < 0 || aufgelegt_) return -1;
     pos_ = ende_ = 0;
-    return tcflush(fd_, TCIFLUSH) == 0 ? 0 : -1;
+    return Ergebnis(tcflush(fd_, TCIFLUSH));
   }
 
   int AusgangLeeren() override {
-    if (fd_ < 0) return -1;
-    return tcflush(fd_, TCOFLUSH) == 0 ? 0 : -1;
+    if (fd_ < 0 || aufgelegt_) return -1;
+    return Ergebnis(tcflush(fd_, TCOFLUSH));
   }
 
+  bool Aufgelegt() const override { return aufgelegt_; }
+
  private:
+  int Ergebnis(int ergebnis) {
+    if (ergebnis == 0) return 0;
+    if (LeitungWeg(errno)) aufgelegt_ = true;
+    return -1;
+  }
+
   // Fills the buffer with what has arrived, waiting at most the time-out for the first byte.
+  // The line is raw with no minimum count, so read returns 0 while nothing has arrived; after
+  // poll reported the line readable, 0 is the end of the file: the line has hung up.
   bool Nachladen() {
     pos_ = ende_ = 0;
     const Uhr::time_point frist = Uhr::now() + timeout_;
+    bool lesbar = false;
     for (;;) {
       const ssize_t n = read(fd_, puffer_, sizeof puffer_);
       if (n > 0) {
@@ -184,12 +221,21 @@ class PosixPort : public ComPort {
         return true;
       }
       if (n < 0 && errno == EINTR) continue;
+      if ((n == 0 && lesbar) || (n < 0 && LeitungWeg(errno))) {
+        aufgelegt_ = true;
+        return false;
+      }
       if (n < 0 && errno != EAGAIN) return false;
-      if (!Warten(fd_, POLLIN, frist)) return false;
+      const Bereitschaft b = Warten(fd_, POLLIN, frist);
+      if (b == Bereitschaft::Aufgelegt) aufgelegt_ = true;
+      if (b != Bereitschaft::Bereit) return false;
+      lesbar = true;
     }
   }
 
   int fd_;
+  int baud_;
+  bool aufgelegt_ = false;
   Uhr::duration timeout_ = std::chrono::seconds(5);
   uint8_t puffer_[512];
   size_t pos_ = 0;
@@ -208,7 +254,7 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
     close(fd);
     return nullptr;
   }
-  return std::make_unique<PosixPort>(fd);
+  return std::make_unique<PosixPort>(fd, einstellung.baud);
 }
 
 std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,

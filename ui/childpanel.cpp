@@ -85,6 +85,7 @@ QAction* ChildPanel::DateiEintrag(const QString& text, const QString& hilfetext,
 }
 
 void ChildPanel::FensterEintragEntfernen(int panel) {
+  if (shell_.panels.gPwc2Panels) return;
   if (QAction* aktion = FensterAktion(panel)) {
     fensterMenue_->removeAction(aktion);
     aktion->deleteLater();

@@ -50,7 +50,8 @@ class ChildPanel : public QWidget {
   // An item of the "Datei" menu before "Beenden", blocked while direct help is on.
   QAction* DateiEintrag(const QString& text, const QString& hilfetext,
                         std::function<void()> ausfuehren);
-  // Removes the "Fenster" entry of a panel that this panel must not lead to.
+  // Removes the "Fenster" entry of a panel that this panel must not lead to; started with
+  // --pwc2, every panel may be led to and the entry stays.
   void FensterEintragEntfernen(int panel);
 
   // The parts a panel places in its own layout; each is created on first use.

@@ -3,8 +3,43 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+// A file dialog that gives the chosen name the filter's extension before it accepts, so that
+// its own question about an existing file covers the name that is then written.
+class Dateidialog : public QFileDialog {
+ public:
+  Dateidialog(QWidget* eltern, const QString& titel, const QString& ordner, const QString& filter,
+              QString endung)
+      : QFileDialog(eltern, titel, ordner, filter), endung_(std::move(endung)) {
+    // Only Qt's own dialog lets the name be completed before its overwrite question.
+    setOption(QFileDialog::DontUseNativeDialog);
+  }
+
+  void accept() override {
+    const QStringList gewaehlt = selectedFiles();
+    if (!endung_.isEmpty() && gewaehlt.size() == 1 && !QFileInfo(gewaehlt.front()).isDir() &&
+        QFileInfo(gewaehlt.front()).suffix().compare(endung_, Qt::CaseInsensitive) != 0)
+      NameSetzen(gewaehlt.front() + "." + endung_);
+    QFileDialog::accept();
+  }
+
+ private:
+  // selectFile leaves the name field alone while the user types in it.
+  void NameSetzen(const QString& pfad) {
+    selectFile(pfad);
+    if (auto* feld = findChild<QLineEdit*>("fileNameEdit"); feld != nullptr && feld->hasFocus())
+      feld->setText(QFileInfo(pfad).fileName());
+  }
+
+  QString endung_;
+};
+
+}  // namespace
 
 void QtDialoge::MessagePopup(const std::string& titel, const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, Q(titel), Q(text), QMessageBox::Ok, eltern_);
@@ -30,19 +65,20 @@ int QtDialoge::GenericMessagePopup(const Frage& frage) {
 }
 
 std::optional<std::string> QtDialoge::FileSelectPopup(const Dateiauswahl& auswahl) {
-  QFileDialog dialog(eltern_, Q(auswahl.titel), Q(auswahl.verzeichnis), Q(auswahl.filter));
   const bool speichern = auswahl.knopf == Dateiknopf::Speichern;
+  QString endung = QFileInfo(Q(auswahl.filter)).suffix();
+  if (!auswahl.endungFest || endung == "*") endung.clear();
+  // A name without an extension gets it in either mode; a file to load must exist under the
+  // name chosen, so only a name to save under gets it after another extension.
+  Dateidialog dialog(eltern_, Q(auswahl.titel), Q(auswahl.verzeichnis), Q(auswahl.filter),
+                     speichern ? endung : QString());
+  dialog.setObjectName("Dateiauswahl");
   dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, !auswahl.ordnerAnlegen);
-  const QString endung = QFileInfo(Q(auswahl.filter)).suffix();
-  if (auswahl.endungFest && !endung.isEmpty() && endung != "*") dialog.setDefaultSuffix(endung);
+  dialog.setDefaultSuffix(endung);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  QString pfad = dialog.selectedFiles().front();
-  if (auswahl.endungFest && !endung.isEmpty() && endung != "*" &&
-      QFileInfo(pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0)
-    pfad += "." + endung;
-  return pfad.toStdString();
+  return dialog.selectedFiles().front().toStdString();
 }
 
 void QtDialoge::FortschrittOeffnen(const std::string& titel, const std::string& label) {

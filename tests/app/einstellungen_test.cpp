@@ -90,7 +90,7 @@ TEST(Programmende, FrageNachUngespeichertenAenderungen) {
         },
         [&](int) { ++gezeigt; });
   };
-  dialoge.antworten = {2, 3, 0, 1, 1};
+  dialoge.antworten = {2, 3, 0, 1, 1, 1};
   EXPECT_EQ(fragen(), 0);
   EXPECT_EQ(dialoge.fragen[0].titel, "Warnung");
   EXPECT_EQ(dialoge.fragen[0].text, "Möchten Sie die Änderungen in test.skr speichern?");
@@ -101,6 +101,10 @@ TEST(Programmende, FrageNachUngespeichertenAenderungen) {
   EXPECT_EQ(fragen(), 0);
   EXPECT_EQ(gespeichert, 1);
   speicherErgebnis = -301433;
+  EXPECT_EQ(fragen(), 1);
+  EXPECT_EQ(gezeigt, 1);
+  // Nothing saved without an error (file dialog cancelled): cancelled, nothing shown.
+  speicherErgebnis = 1;
   EXPECT_EQ(fragen(), 1);
   EXPECT_EQ(gezeigt, 1);
 }

@@ -100,8 +100,11 @@ TEST(Speicherfrage, DreiAntworten) {
   Kurvenumgebung u;
   int gespeichert = 0;
   int ergebnis = 0;
+  bool dialogAbgebrochen = false;
   auto speichern = [&] {
     ++gespeichert;
+    // A save that happened leaves the set unmodified; a cancelled file dialog returns 0 too.
+    if (ergebnis == 0 && !dialogAbgebrochen) u.satz.gKurvenGeaendert = false;
     return ergebnis;
   };
   EXPECT_EQ(AbbruchWeilKurvenNichtGespeichert(u.satz, u.fehler, speichern), 0);
@@ -119,8 +122,20 @@ TEST(Speicherfrage, DreiAntworten) {
   EXPECT_EQ(u.dialoge.fragen.back().text, "Möchten Sie die Änderungen in test.skr speichern?");
   EXPECT_EQ(gespeichert, 0);
   EXPECT_EQ(AbbruchWeilKurvenNichtGespeichert(u.satz, u.fehler, speichern), 0);
+  EXPECT_FALSE(u.satz.gKurvenGeaendert);
+  u.satz.gKurvenGeaendert = true;
   ergebnis = -600403;
   EXPECT_EQ(AbbruchWeilKurvenNichtGespeichert(u.satz, u.fehler, speichern), 1);
   EXPECT_EQ(gespeichert, 2);
   EXPECT_EQ(u.dialoge.LetzteMeldung().titel, "Fehler #600403");
+
+  // "Ja", then the file dialog cancelled: nothing was saved, so the operation is cancelled
+  // without an error popup and the changes stay.
+  const size_t meldungen = u.dialoge.meldungen.size();
+  ergebnis = 0;
+  dialogAbgebrochen = true;
+  u.dialoge.antworten = {1};
+  EXPECT_EQ(AbbruchWeilKurvenNichtGespeichert(u.satz, u.fehler, speichern), 1);
+  EXPECT_TRUE(u.satz.gKurvenGeaendert);
+  EXPECT_EQ(u.dialoge.meldungen.size(), meldungen);
 }

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
+#include "device/posixport.h"
+#include "device/speichertransfer.h"
+#include "tests/device/ptybox.h"
 #include "tests/device/zaehlfabrik.h"
 #include "tests/support/skriptdialoge.h"
+#include "tests/support/tempordner.h"
 
 namespace {
 
@@ -337,5 +343,62 @@ TEST(ComVerbindung, EinstellungenLesenUndSchreiben) {
     EXPECT_EQ(wert, -1);
     ASSERT_EQ(Ini_GetInt(ini, "com", "adresse", wert), 1);
     EXPECT_EQ(wert, 49);
+  }
+}
+
+// The line hangs up in the middle of an answer while the COM panel holds the port: the read
+// code shows, the port is closed and every picture shows it closed; once the line is back, a
+// click on the picture or choosing the port again opens it. The same when the scan or another
+// panel's transfer meets the hang-up.
+TEST(Aufgelegt, ComVerbindungSchliesstDenPortUndOeffnetIhnWieder) {
+  TempOrdner temp;
+  const PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "sys"};
+  PosixPortfabrik fabrik(w);
+  ComPorts ports(fabrik);
+  SkriptDialoge dialoge;
+  Fehlerausgabe fehler(dialoge);
+  Indikator anzeige;
+  TestBedienung bedienung;
+  ComVerbindung verbindung(ports, fehler, bedienung, [] { return ComPortliste({3}); });
+  verbindung.FehleranzeigeAnmelden(&anzeige);
+  verbindung.ComControlAusfuellen();
+
+  const std::vector<std::pair<std::string, std::function<void()>>> oeffnen = {
+      {"Bild", [&] { verbindung.BildAngeklickt(); }},
+      {"Ring", [&] { verbindung.PortGewaehlt(); }},
+      {"Bild", [&] { verbindung.BildAngeklickt(); }},
+  };
+  const std::vector<std::pair<std::string, std::function<void()>>> auflegen = {
+      {"\x06#1NOV-TV", [&] { verbindung.IDLesenAusfuehren(); }},
+      {"", [&] { verbindung.ScannAusfuehren(); }},
+      {"\x06#1BDR4100",
+       [&] {
+         std::vector<uint8_t> ziel(64);
+         fehler.ComFehlerSetzen(
+             KurvenBlockLesen(dialoge, ports, 3, '1', 0x1000, 64, ziel, false, 4));
+       }},
+  };
+  const std::vector<std::vector<int>> codes = {{403012, 404014}, {403012}, {403101, 404104}};
+  for (size_t i = 0; i < auflegen.size(); ++i) {
+    SCOPED_TRACE(i);
+    AuflegendeBox box(w.portordner, 3);  // the adapter is (back) in
+    ASSERT_TRUE(box.Bereit());
+    oeffnen[i].second();
+    ASSERT_EQ(verbindung.OffenerComPort(), 3);
+    EXPECT_EQ(bedienung.bild, 3);
+    EXPECT_EQ(anzeige.nummer, 0);
+    // A read that waits for its time-out has not seen the hang-up; the test would take long.
+    ASSERT_EQ(ports.TimeoutSetzen(3, 30.0), 0);
+
+    box.AntwortAbbrechen(auflegen[i].first);
+    auflegen[i].second();
+    EXPECT_TRUE(anzeige.lampe);
+    EXPECT_NE(std::find(codes[i].begin(), codes[i].end(), anzeige.nummer), codes[i].end())
+        << anzeige.nummer;
+    EXPECT_EQ(verbindung.OffenerComPort(), -1);
+    EXPECT_EQ(ports.Port(3), nullptr);
+    EXPECT_EQ(bedienung.bild, -1);
+    EXPECT_TRUE(bedienung.gedimmt);
+    EXPECT_EQ(verbindung.LetzterPort(), 3);
   }
 }

@@ -6,10 +6,17 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "device/novhln1.h"
+#include "device/speichertransfer.h"
+#include "tests/device/ptybox.h"
+#include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 
 namespace fs = std::filesystem;
@@ -110,4 +117,64 @@ TEST(PosixPort, OeffnenScheitert) {
   einstellung.baud = 9600;
   einstellung.paritaet = 'X';
   EXPECT_EQ(fabrik.Oeffnen(3, einstellung), nullptr);
+}
+
+// The far end hangs up in the middle of an answer: every exchange returns its own read code at
+// once instead of waiting (or spinning) on a line that reports end-of-file for ever, and
+// the port reports the hang-up so that later calls fail at once too.
+TEST(Aufgelegt, LesenEndetSofortMitDemLesecode) {
+  struct Fall {
+    const char* name;
+    std::string anfang;  // what the box sends before it hangs up
+    std::function<int(ComPorts&, SkriptDialoge&)> austausch;
+    std::vector<int> lesecodes;  // the acknowledge's and the answer's read codes
+  };
+  std::vector<uint8_t> speicher(128);
+  const std::vector<Fall> faelle = {
+      {"ID lesen",
+       "\x06#1NOV-TV",
+       [](ComPorts& ports, SkriptDialoge&) {
+         std::string text;
+         return NOVHLN1_IDLesen(ports, 6, '1', text);
+       },
+       {-403012, -404014}},
+      {"Block lesen",
+       "\x06#1BDR41000004001020",
+       [&](ComPorts& ports, SkriptDialoge& dialoge) {
+         return KurvenBlockLesen(dialoge, ports, 6, '1', 0x1000, 128, speicher, true, 4);
+       },
+       {-403101, -404104}},
+      {"Block schreiben",
+       "",
+       [&](ComPorts& ports, SkriptDialoge& dialoge) {
+         return KurvenBlockSchreiben(dialoge, ports, 6, '1', speicher, 0, 128, 4);
+       },
+       {-403129}},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    TempOrdner temp;
+    PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "sys"};
+    AuflegendeBox box(w.portordner, 6);
+    ASSERT_TRUE(box.Bereit());
+    PosixPortfabrik fabrik(w);
+    ComPorts ports(fabrik);
+    SkriptDialoge dialoge;
+    ASSERT_EQ(NOVHLN1_Open(ports, 6, 9600), 0);
+    // Far longer than the test may take: a read that waits for it has not seen the hang-up.
+    constexpr double kTimeout = 30.0;
+    ASSERT_EQ(NOVHLN1_Timeout(ports, 6, kTimeout), 0);
+
+    box.AntwortAbbrechen(fall.anfang);
+    const auto beginn = std::chrono::steady_clock::now();
+    const int code = fall.austausch(ports, dialoge);
+    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - beginn;
+    EXPECT_NE(std::find(fall.lesecodes.begin(), fall.lesecodes.end(), code), fall.lesecodes.end())
+        << code;
+    EXPECT_LT(dauer.count(), kTimeout / 2);
+    EXPECT_TRUE(ports.Aufgelegt(6));
+    std::string text;
+    EXPECT_EQ(NOVHLN1_IDLesen(ports, 6, '1', text), -124148);
+    EXPECT_EQ(dialoge.offeneFortschritte, 0);
+  }
 }

@@ -1,0 +1,271 @@
+// The program body with a real event loop and the real dialogs, run under Xvfb when it is
+// installed: every end path ends the program exactly once and writes the settings file; an end
+// that an editor cancels keeps it running; the start option --pwc2 offers the inherited panels.
+// A program that does not end fails through the watchdog.
+
+#include <qcustomplot.h>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "app/hauptfenster.h"
+#include "app/programmlauf.h"
+#include "curves/kurvengrafik.h"
+#include "curves/kurvenpanel.h"
+#include "tests/support/tempordner.h"
+#include "ui/childpanel.h"
+#include "ui/werkzeugleiste.h"
+
+namespace {
+
+// How long the program may take to end once the end was asked for.
+constexpr int kEndeFristMs = 3000;
+
+Hauptfenster* Hauptfensterfinden() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* fenster = qobject_cast<Hauptfenster*>(w)) return fenster;
+  return nullptr;
+}
+
+// One run of the program in its own settings folder, with scripted answers for its dialogs.
+struct Programm {
+  TempOrdner ordner;
+  // Button captions to press in the next message boxes, in order; "" rejects a file dialog.
+  std::deque<QString> antworten;
+  QStringList gesehen;  // the title of every dialog answered
+  bool imLauf = false;
+  bool zeitUeberschritten = false;
+  int ergebnis = -99;
+
+  std::string Ini() const { return ordner.datei("tvm5r/tvm5RKurvengenerator.ini"); }
+  void LeereIniAnlegen() const {
+    std::filesystem::create_directories(ordner.pfad() / "tvm5r");
+    std::ofstream(Ini()).flush();
+  }
+  std::string IniText() const {
+    std::ifstream datei(Ini());
+    std::stringstream text;
+    text << datei.rdbuf();
+    return text.str();
+  }
+
+  // The program ends by itself within the time limit from now on, or fails.
+  void EndeErwarten() {
+    QTimer::singleShot(kEndeFristMs, QApplication::instance(), [this] {
+      if (!imLauf) return;
+      zeitUeberschritten = true;
+      QCoreApplication::exit(1);
+    });
+  }
+
+  void Antworten() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || antworten.empty()) return;
+    if (auto* dateiauswahl = qobject_cast<QFileDialog*>(modal)) {
+      if (!antworten.front().isEmpty()) return;
+      gesehen << dateiauswahl->windowTitle();
+      antworten.pop_front();
+      dateiauswahl->reject();
+      return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return;
+    for (QAbstractButton* knopf : box->buttons()) {
+      if (knopf->text().remove('&') != antworten.front()) continue;
+      gesehen << box->windowTitle();
+      antworten.pop_front();
+      knopf->click();
+      return;
+    }
+  }
+
+  // Runs the program body; schritt runs once the main window is shown and no dialog is open.
+  void Laufen(const std::vector<std::string>& argumente,
+              const std::function<void(Hauptfenster&)>& schritt) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(ordner.pfad().string()));
+    QTimer antworter;
+    antworter.setInterval(10);
+    QObject::connect(&antworter, &QTimer::timeout, [this] { Antworten(); });
+    antworter.start();
+    bool erledigt = false;
+    QTimer start;
+    start.setInterval(10);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+      Hauptfenster* fenster = Hauptfensterfinden();
+      if (erledigt || fenster == nullptr || !fenster->isVisible() ||
+          QApplication::activeModalWidget() != nullptr)
+        return;
+      erledigt = true;
+      start.stop();
+      schritt(*fenster);
+    });
+    start.start();
+    // A program that never ends fails here instead of hanging the test run.
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [this] {
+      zeitUeberschritten = true;
+      QCoreApplication::exit(1);
+    });
+    notbremse.start(60000);
+    imLauf = true;
+    ergebnis = Programmlauf(argumente);
+    imLauf = false;
+  }
+};
+
+void Klicken(QAbstractButton* knopf) {
+  QTest::mouseClick(knopf, Qt::LeftButton);
+}
+
+// Draws one point on curve 1 with the pen tool, as a user does.
+void PunktZeichnen(Hauptfenster& fenster) {
+  Klicken(fenster.Knopf(KNOPF_KURVEN));
+  auto* kurven = qobject_cast<KurvenPanel*>(fenster.Childpanel(KURVENPNL));
+  QVERIFY(kurven != nullptr);
+  Klicken(kurven->Leiste()->KnopfWidget(kurven->MenueAktion("ZEICHNEN")));
+  QCustomPlot* graph = kurven->Grafik().Graph();
+  graph->replot();
+  const QPoint punkt(qRound(graph->xAxis->coordToPixel(4000)),
+                     qRound(graph->yAxis->coordToPixel(2000)));
+  QTest::mouseClick(graph, Qt::LeftButton, Qt::NoModifier, punkt);
+}
+
+// Asks for the end with "Ende" on the main window.
+void EndeKlicken(Hauptfenster& fenster) {
+  fenster.Childpanel(KURVENPNL)->FensterAktion(KEIN_PANEL)->trigger();
+  Klicken(fenster.Knopf(KNOPF_ENDE));
+}
+
+// A key pressed where the focus is, as the keyboard delivers it.
+void Taste(Hauptfenster& fenster, Qt::Key taste) {
+  QWidget* fokus = QApplication::focusWidget();
+  QTest::keyClick(fokus != nullptr ? fokus : &fenster, taste);
+}
+
+}  // namespace
+
+class ProgrammlaufTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Each way a user ends an untouched program: the program ends at once, the settings file is
+  // written. The first start without a settings file reports that first.
+  void EndetUeberJedenWeg() {
+    const std::vector<std::pair<const char*, std::function<void(Hauptfenster&)>>> wege = {
+        {"Ende", [](Hauptfenster& f) { Klicken(f.Knopf(KNOPF_ENDE)); }},
+        {"Schließfeld", [](Hauptfenster& f) { f.windowHandle()->close(); }},
+        {"Escape", [](Hauptfenster& f) { Taste(f, Qt::Key_Escape); }},
+        {"Beenden",
+         [](Hauptfenster& f) {
+           Klicken(f.Knopf(KNOPF_COM));
+           f.Childpanel(COMPNL)->BeendenAktion()->trigger();
+         }},
+    };
+    for (const auto& [name, weg] : wege) {
+      Programm p;
+      p.antworten = {"OK"};  // "Fehler beim lesen der INI-Datei"
+      p.Laufen({}, [&](Hauptfenster& f) {
+        p.EndeErwarten();
+        weg(f);
+      });
+      QVERIFY2(!p.zeitUeberschritten, name);
+      QCOMPARE(p.ergebnis, 0);
+      QCOMPARE(p.gesehen, QStringList{"Fehler #801202"});
+      QVERIFY2(p.IniText().find("[com]") != std::string::npos, name);
+    }
+  }
+
+  // With a drawn point: "Nein" ends; "Abbrechen" and "Ja" with a cancelled file dialog keep the
+  // program running with its changes, and no settings are written; a later "Nein" ends it.
+  void UngespeicherteKurven() {
+    struct Fall {
+      std::deque<QString> antworten;
+      QStringList gesehen;
+      bool endet;
+    };
+    const std::vector<Fall> faelle = {
+        {{"Nein"}, {"Warnung"}, true},
+        {{"Abbrechen"}, {"Warnung"}, false},
+        {{"Ja", ""}, {"Warnung", "Kurve speichern"}, false},
+    };
+    for (const Fall& fall : faelle) {
+      Programm p;
+      p.LeereIniAnlegen();
+      bool weitergelaufen = false;
+      p.Laufen({}, [&](Hauptfenster& f) {
+        PunktZeichnen(f);
+        p.antworten = fall.antworten;
+        if (fall.endet) p.EndeErwarten();
+        EndeKlicken(f);
+        if (fall.endet) return;
+        QTimer::singleShot(0, [&] {
+          weitergelaufen = p.imLauf && f.isVisible() && p.IniText().empty();
+          p.antworten = {"Nein"};
+          p.EndeErwarten();
+          Klicken(f.Knopf(KNOPF_ENDE));
+        });
+      });
+      QVERIFY(!p.zeitUeberschritten);
+      QCOMPARE(p.ergebnis, 0);
+      QCOMPARE(weitergelaufen, !fall.endet);
+      QCOMPARE(p.gesehen, fall.endet ? fall.gesehen : fall.gesehen + QStringList{"Warnung"});
+      QVERIFY(p.IniText().find("[kurven]") != std::string::npos);
+    }
+  }
+
+  // Without the option the inherited panels are hidden; with --pwc2 or TVM5R_PWC2=1 the three
+  // buttons show and each opens its panel, and the "Fenster" menus keep their items.
+  void Pwc2Option() {
+    struct Fall {
+      std::vector<std::string> argumente;
+      const char* umgebung;
+      bool angeboten;
+    };
+    const std::vector<Fall> faelle = {
+        {{}, nullptr, false}, {{"--pwc2"}, nullptr, true}, {{}, "1", true}};
+    const int vererbt[][2] = {
+        {KNOPF_KONFIG, KONFIGPNL}, {KNOPF_DIREKT, DIREKTPNL}, {KNOPF_KENNLINIE, KENNLPNL}};
+    for (const Fall& fall : faelle) {
+      if (fall.umgebung != nullptr)
+        qputenv("TVM5R_PWC2", fall.umgebung);
+      else
+        qunsetenv("TVM5R_PWC2");
+      Programm p;
+      p.LeereIniAnlegen();
+      p.Laufen(fall.argumente, [&](Hauptfenster& f) {
+        for (const auto& [knopf, panel] : vererbt) {
+          QCOMPARE(f.Knopf(knopf)->isVisible(), fall.angeboten);
+          for (int ort : {COMPNL, KURVENPNL})
+            QCOMPARE(f.Childpanel(ort)->FensterAktion(panel) != nullptr, fall.angeboten);
+          if (!fall.angeboten) continue;
+          Klicken(f.Knopf(knopf));
+          QCOMPARE(f.SichtbaresPanel(), panel);
+          QVERIFY(f.Childpanel(panel)->isVisible());
+          f.Childpanel(panel)->FensterAktion(KEIN_PANEL)->trigger();
+          QCOMPARE(f.SichtbaresPanel(), int(KEIN_PANEL));
+        }
+        QVERIFY(!f.Steuerelement(KNOPF_DIREKTHILFE)->isVisible());
+        p.EndeErwarten();
+        Klicken(f.Knopf(KNOPF_ENDE));
+      });
+      QVERIFY(!p.zeitUeberschritten);
+    }
+    qunsetenv("TVM5R_PWC2");
+  }
+};
+
+QTEST_MAIN(ProgrammlaufTest)
+#include "programmlauf_test.moc"
