@@ -35,6 +35,7 @@ std::optional<std::string> QtDialoge::FileSelectPopup(const Dateiauswahl& auswah
   dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, !auswahl.ordnerAnlegen);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !auswahl.ueberschreibenFragen);
   const QString endung = QFileInfo(Q(auswahl.filter)).suffix();
   if (auswahl.endungFest && !endung.isEmpty() && endung != "*") dialog.setDefaultSuffix(endung);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
