@@ -28,7 +28,8 @@ void ReadIniDirektpanel(Direktfelder& felder, const IniDatei& ini) {
 void WriteIniDirektpanel(const Direktfelder& felder, IniDatei& ini) {
   for (int k = 0; k < kKanaele; ++k) {
     Ini_PutInt(ini, kAbschnitt, Schluessel("kurve", k), felder.plot[k] ? 1 : 0);
-    Ini_PutDouble(ini, kAbschnitt, Schluessel("grenze", k), felder.grenze[k]);
+    if (std::isfinite(felder.grenze[k]))
+      Ini_PutDouble(ini, kAbschnitt, Schluessel("grenze", k), felder.grenze[k]);
   }
 }
 

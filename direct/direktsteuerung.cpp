@@ -1,6 +1,7 @@
 #include "direct/direktsteuerung.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/dialoge.h"
 #include "device/novhln1.h"
@@ -22,6 +23,8 @@ Direktsteuerung::Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zug
 int Direktsteuerung::DirektpanelInit() {
   eingangProzent_ = {};
   ausgangProzent_ = {};
+  for (int i = 0; i < kKanaele; ++i)
+    if (!std::isfinite(felder.grenze[i])) felder.grenze[i] = AusgangBereich(i).Groesster();
   streifen_.PunkteSetzen(kStreifenVorgabe / 2);
   felder.zoomX = streifen_.Punkte();
   DirektElementeSkalieren();

@@ -5,6 +5,7 @@
 // drives the timer. The command-line tool uses it without a window.
 
 #include <array>
+#include <limits>
 #include <string>
 
 #include "app/fehlerausgabe.h"
@@ -14,8 +15,9 @@
 #include "direct/protokolldatei.h"
 #include "direct/streifenring.h"
 
-// The limit of an output before the settings or the user set one (unit value).
-constexpr double kGrenzeVorgabe = 10.0;
+// The limit of an output that neither the settings nor the user set: DirektpanelInit makes it
+// the upper end of the output's range, so the knob reaches its whole range until a limit is set.
+constexpr double kGrenzeVorgabe = std::numeric_limits<double>::infinity();
 constexpr double kAbtastzeitVorgabe = 0.5;
 
 // What the panel shows; every change of the model that the controls must follow is reported
@@ -60,7 +62,8 @@ class Direktsteuerung {
 
   Direktfelder felder;
 
-  // Percents at zero, the strip chart at its preset, every control scaled. 0.
+  // Percents at zero, unset limits at the upper ends of the outputs, the strip chart at its
+  // preset, every control scaled. 0.
   int DirektpanelInit();
   // Ends polling as the user would: the record gets its closing line. 0.
   int DirektpanelClear();
