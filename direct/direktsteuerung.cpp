@@ -15,7 +15,7 @@ std::string Kanalname(char art, int i) {
 }  // namespace
 
 Direktsteuerung::Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zugang,
-                                 Fehlerausgabe& fehler, Uhr uhr)
+                                 Fehlerausgabe& fehler, Protokolluhr uhr)
     : konfig_(konfig), zugang_(zugang), fehler_(fehler), uhr_(std::move(uhr)) {}
 
 // ---- Start, end and scaling -----------------------------------------------------------------

@@ -56,7 +56,7 @@ struct Direktfelder {
 class Direktsteuerung {
  public:
   Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zugang, Fehlerausgabe& fehler,
-                  Uhr uhr = Ortszeit);
+                  Protokolluhr uhr = Ortszeit);
 
   void AnzeigeSetzen(Direktanzeige* anzeige) { anzeige_ = anzeige ? anzeige : &ohneAnzeige_; }
 
@@ -136,7 +136,7 @@ class Direktsteuerung {
   const Konfiguration& konfig_;
   Geraetezugang& zugang_;
   Fehlerausgabe& fehler_;
-  Uhr uhr_;
+  Protokolluhr uhr_;
   Direktanzeige ohneAnzeige_;
   Direktanzeige* anzeige_ = &ohneAnzeige_;
 

@@ -19,7 +19,7 @@ struct Zeitpunkt {
   int minute = 0;
   int sekunde = 0;
 };
-using Uhr = std::function<Zeitpunkt()>;
+using Protokolluhr = std::function<Zeitpunkt()>;
 Zeitpunkt Ortszeit();
 
 inline constexpr const char* kProtokollStart = "\n\nDatenerfassung gestartet\n";
