@@ -34,10 +34,10 @@ std::string Zweistellig(int wert) {
 Zeitpunkt Ortszeit() {
   // One reading gives date and time together, so a row written at midnight is consistent.
   const std::time_t jetzt = std::time(nullptr);
-  std::tm ortszeit{};
-  localtime_r(&jetzt, &ortszeit);
-  return {ortszeit.tm_mday, ortszeit.tm_mon + 1, ortszeit.tm_year + 1900,
-          ortszeit.tm_hour, ortszeit.tm_min,     ortszeit.tm_sec};
+  const std::tm* ortszeit = std::localtime(&jetzt);  // one thread: the shared result is safe
+  if (ortszeit == nullptr) return {};
+  return {ortszeit->tm_mday, ortszeit->tm_mon + 1, ortszeit->tm_year + 1900,
+          ortszeit->tm_hour, ortszeit->tm_min,     ortszeit->tm_sec};
 }
 
 std::string KanalKopfzeilen(const Konfiguration& konfig, bool eingaenge) {
