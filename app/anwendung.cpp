@@ -10,6 +10,8 @@
 #include "curves/kurvenpanel.h"
 #include "curves/kurvenpanelini.h"
 #include "device/companel.h"
+#include "direct/direktpanel.h"
+#include "direct/direktpanelini.h"
 #include "ui/fehleranzeigewidget.h"
 
 namespace {
@@ -47,7 +49,6 @@ struct Childpaneltitel {
 
 // Panels whose contents are still to come, loaded as bare frames.
 constexpr Childpaneltitel kLeerePanels[] = {
-    {DIREKTPNL, "Direkte Ein-/Ausgabe"},
     {KENNLPNL, "Kennlinienregler"},
 };
 
@@ -93,12 +94,14 @@ void Anwendung::PanelsLaden() {
   konfig_.SkalierungAnmelden([this] { kurvenpanel_->Kurvenpanel_SkaliereYAchse(); });
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
+  direktpanel_ = new DirektPanel(*shell_, konfig_, comPanel_->Zugang());
+  fenster_->ChildpanelHinzufuegen(direktpanel_);
+  programmende_.Anmelden(Editorplatz::Direkt, direktpanel_);
+  konfig_.SkalierungAnmelden([this] { direktpanel_->Direktpanel_SkaliereElemente(); });
   for (const auto& p : kLeerePanels)
     fenster_->ChildpanelHinzufuegen(new Rahmenpanel(*shell_, p.panel, p.titel));
   fehler_.FehleranzeigeAnmelden(Geraetepanel::Kennlinie,
                                 fenster_->Childpanel(KENNLPNL)->Fehleranzeige());
-  fehler_.FehleranzeigeAnmelden(Geraetepanel::Direkt,
-                                fenster_->Childpanel(DIREKTPNL)->Fehleranzeige());
   fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
   info_ = new Infopanel(fenster_.get());
   info_->VersionSetzen(kVersion, kDatum);
@@ -128,6 +131,7 @@ void Anwendung::HauptknoepfeVerbinden() {
 void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Konfig, KonfigAbschnitt(konfig_));
   einstellungen_.Anmelden(Einstellungsabschnitt::Com, ComAbschnitt(comPanel_->Zugang()));
+  einstellungen_.Anmelden(Einstellungsabschnitt::Direkt, DirektAbschnitt(direktpanel_->Felder()));
   einstellungen_.Anmelden(Einstellungsabschnitt::Kurven,
                           KurvenAbschnitt(kurvenpanel_->Darstellung()));
 }
@@ -158,6 +162,7 @@ int Anwendung::WriteIni() {
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
   if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
+  if (const int fehler = direktpanel_->DirektpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
   fenster_->Steuerelement(KNOPF_DIREKTHILFE)->hide();
   if (!panels_.gPwc2Panels)
@@ -168,6 +173,7 @@ int Anwendung::InitialisierePanels() {
 
 int Anwendung::DeinitialisierePanels() {
   kurvenpanel_->KurvenpanelClear();
+  direktpanel_->DirektpanelClear();
   comPanel_->CompanelClear();
   return 0;
 }

@@ -22,6 +22,7 @@
 
 class Infopanel;
 class ComPanel;
+class DirektPanel;
 class KonfigPanel;
 class KurvenPanel;
 
@@ -58,6 +59,7 @@ class Anwendung : public QObject {
   Konfigzustand& Konfig() { return konfig_; }
   ComPanel& Com() { return *comPanel_; }
   KurvenPanel& Kurven() { return *kurvenpanel_; }
+  DirektPanel& Direkt() { return *direktpanel_; }
   Kurvensatz& Kurvenmenge() { return kurven_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
@@ -89,5 +91,6 @@ class Anwendung : public QObject {
   KonfigPanel* konfigpanel_ = nullptr;
   ComPanel* comPanel_ = nullptr;
   KurvenPanel* kurvenpanel_ = nullptr;
+  DirektPanel* direktpanel_ = nullptr;
   bool endeAngefordert_ = false;
 };

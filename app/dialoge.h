@@ -17,6 +17,7 @@ struct Dateiauswahl {
   Dateiknopf knopf = Dateiknopf::Laden;
   bool endungFest = true;  // the extension of the filter is enforced
   bool ordnerAnlegen = true;
+  bool ueberschreibenFragen = true;  // off for a file that is extended, not replaced
 };
 
 // A selection of files of one type: "*.skr" is both the default file spec and the filter.

@@ -7,6 +7,7 @@
 #include "app/dateischreiben.h"
 #include "app/fehlerausgabe.h"
 #include "cli/argumente.h"
+#include "cli/geraetesitzung.h"
 #include "curves/kurvendateien.h"
 #include "curves/kurvenexport.h"
 #include "curves/kurventransfer.h"
@@ -14,35 +15,6 @@
 namespace {
 
 using Argumente = std::vector<std::string>;
-
-// The COM settings of the command line: the session's port and address.
-class CliZugang : public Geraetezugang {
- public:
-  explicit CliZugang(Sitzung& s) : s_(s) {}
-  ComPorts& Ports() override { return s_.ports(); }
-  int OffenerComPort() const override { return s_.port(); }
-  char Adresse() const override { return s_.adresse(); }
-
- private:
-  Sitzung& s_;
-};
-
-// Keeps the last error the core puts on the error indicators.
-class Fehlermerker : public Fehleranzeige {
- public:
-  void FehlerZeigen(bool, const std::string&, int nummer) override { code = -nummer; }
-  int code = 0;
-};
-
-// The device operations of the core with the session's dialogs and indicators.
-struct Geraetesitzung {
-  explicit Geraetesitzung(Sitzung& s) : zugang(s), fehler(s.dialoge()) {
-    fehler.FehleranzeigeAnmelden(Geraetepanel::Kurven, &merker);
-  }
-  CliZugang zugang;
-  Fehlerausgabe fehler;
-  Fehlermerker merker;
-};
 
 // Removes the switch from the arguments; true when it was there.
 bool Schalter(Argumente& a, const char* name) {

@@ -1,7 +1,9 @@
 #include "sim/geraet.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <optional>
 #include <string_view>
 
@@ -190,6 +192,9 @@ bool RahmenGueltig(const std::string& rahmen) {
 
 Geraet::Geraet(char adresse_, std::string kennung_)
     : adresse(adresse_), kennung(std::move(kennung_)) {
+  uhr = [beginn = std::chrono::steady_clock::now()] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - beginn).count();
+  };
   for (auto& speicher : speicher_) speicher.assign(kSpeichergroesse, 0);
 }
 
@@ -201,6 +206,34 @@ bool Geraet::EingangSetzen(int nummer, double volt) {
   if (nummer < 1 || nummer > 4 || !(volt >= -999.999 && volt <= 999.999)) return false;
   eingaenge_[nummer - 1] = volt;
   return true;
+}
+
+double Geraet::Eingang(int nummer) const {
+  if (const std::optional<double>& fest = eingaenge_.at(nummer - 1)) return *fest;
+  return Pruefsignal(nummer, uhr(), eingangsbereich);
+}
+
+double Pruefsignal(int nummer, double sekunden, double bereich) {
+  // Periods of 20 to 40 seconds: slow enough to follow on a meter at the shortest interval.
+  const auto phase = [sekunden](double periode) {
+    return std::fmod(sekunden, periode) / periode;  // 0 .. 1
+  };
+  double anteil = 0.0;
+  switch (nummer) {
+    case 1:
+      anteil = 0.5 + 0.5 * std::sin(2.0 * std::numbers::pi * phase(20.0));
+      break;
+    case 2:
+      anteil = 1.0 - std::fabs(2.0 * phase(30.0) - 1.0);
+      break;
+    case 3:
+      anteil = phase(40.0);
+      break;
+    default:
+      anteil = std::floor(phase(25.0) * 5.0) / 4.0;
+      break;
+  }
+  return bereich * anteil;
 }
 
 std::vector<uint8_t>& Geraet::Speicher(int typ) {

@@ -6,11 +6,17 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 inline constexpr int kSpeichergroesse = 65536;
 inline constexpr const char* kTvm5rKennung = "NOV-TVM5AR V1.00";
+
+// The slowly moving test signal of input nummer 1..4 at a time in seconds, within 0 .. bereich:
+// a sine (input 1), a triangle (2), a rising ramp (3) and a staircase of five steps (4).
+double Pruefsignal(int nummer, double sekunden, double bereich);
 
 class Geraet {
  public:
@@ -47,10 +53,15 @@ class Geraet {
   };
   std::vector<Speicherfehler> speicherfehler;
 
-  // Test signal of input nummer 1..4; false (and unchanged) for a value that is not finite or
-  // outside -999.999..999.999 (the answer line has room for eight characters).
+  // Keeps input nummer 1..4 at a fixed value; false (and unchanged) for a value that is not
+  // finite or outside -999.999..999.999 (the answer line has room for eight characters).
   bool EingangSetzen(int nummer, double volt);
-  double Eingang(int nummer) const { return eingaenge_.at(nummer - 1); }
+  // The fixed value of the input, else its moving test signal at the time of the clock.
+  double Eingang(int nummer) const;
+  // Full scale of the inputs (10, 5 or 4.095 V): the test signals stay within 0 .. it.
+  double eingangsbereich = 10.0;
+  // Seconds for the test signals; from the device's creation unless a test sets its own.
+  std::function<double()> uhr;
 
   // Memory type 4 or 5, 65536 bytes.
   std::vector<uint8_t>& Speicher(int typ);
@@ -63,6 +74,6 @@ class Geraet {
   bool SpeicherSpeichern(const std::string& pfad) const;
 
  private:
-  std::array<double, 4> eingaenge_{};
+  std::array<std::optional<double>, 4> eingaenge_{};
   std::array<std::vector<uint8_t>, 2> speicher_;
 };

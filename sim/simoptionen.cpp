@@ -128,6 +128,10 @@ std::string SimOptionenLesen(const std::vector<std::string>& argumente, SimOptio
       o.log = true;
       continue;
     }
+    if (a == "--eingang4-startstopp") {
+      o.eingang4StartStopp = true;
+      continue;
+    }
     if (a == "--baud-emulation") {
       o.baud = 9600;
       continue;
@@ -138,7 +142,7 @@ std::string SimOptionenLesen(const std::vector<std::string>& argumente, SimOptio
     }
     const bool mitWert = a == "--com" || a == "--geraet" || a == "--speicher" || a == "--seed" ||
                          a == "--stoerung-rahmen" || a == "--stoerung-rate" || a == "--eingang" ||
-                         a == "--speicherfehler";
+                         a == "--speicherfehler" || a == "--eingangsbereich";
     if (!mitWert) return "Unbekannte Option: " + a;
     if (i + 1 >= argumente.size()) return a + ": Wert fehlt";
     const std::string& wert = argumente[++i];
@@ -158,6 +162,10 @@ std::string SimOptionenLesen(const std::vector<std::string>& argumente, SimOptio
       fehler = StoerungMitRateLesen(wert, o);
     } else if (a == "--speicherfehler") {
       fehler = SpeicherfehlerLesen(wert, o);
+    } else if (a == "--eingangsbereich") {
+      if (!ReelleZahlLesen(wert, o.eingangsbereich) || o.eingangsbereich <= 0 ||
+          o.eingangsbereich > 999.999)
+        fehler = "--eingangsbereich: Spannung über 0 bis 999.999 erwartet: " + wert;
     } else {
       fehler = EingangLesen(wert, o);
     }
@@ -174,7 +182,10 @@ const char* SimHilfetext() {
          "  --geraet ADRESSE[:KENNUNG]  ein Gerät (mehrfach; Vorgabe: ein TVM-5R an 1)\n"
          "  --speicher DATEI         Speicher des ersten Geräts über Läufe behalten\n"
          "  --baud-emulation[=BAUD]  Zeichen im Takt der Leitung (Vorgabe 9600 Baud)\n"
-         "  --eingang N:VOLT         Prüfsignal an Eingang N (1..4)\n"
+         "  --eingang N:VOLT         Eingang N (1..4) fest auf VOLT; sonst bewegt sich\n"
+         "                           jeder Eingang langsam in eigener Form\n"
+         "  --eingangsbereich VOLT   Endwert der bewegten Eingänge (Vorgabe 10)\n"
+         "  --eingang4-startstopp    Modusbit 0 gesetzt: Eingang 4 ist Start/Stopp-Signal\n"
          "  --speicherfehler TYP:ADRESSE  Speicherzelle, die jedes geschriebene Byte\n"
          "                           verfälscht speichert (Schreiben wird quittiert)\n"
          "  --stoerung-rahmen R:ART[:P]  Störung auf Rahmen Nummer R\n"
@@ -190,6 +201,8 @@ void SimLeitungEinrichten(const SimOptionen& o, SimLeitung& leitung) {
   for (const SimGeraetOption& g : o.geraete) leitung.GeraetHinzufuegen(g.adresse, g.kennung);
   for (Geraet& g : leitung.Geraete()) {
     for (const auto& [nummer, volt] : o.eingaenge) g.EingangSetzen(nummer, volt);
+    g.eingangsbereich = o.eingangsbereich;
+    if (o.eingang4StartStopp) g.modus |= 0x01;
     g.speicherfehler = o.speicherfehler;
   }
   for (const auto& [nummer, s] : o.stoerungenAufRahmen) leitung.StoerungAufRahmen(nummer, s);

@@ -23,6 +23,8 @@ struct SimOptionen {
   std::vector<std::pair<long, Stoerung>> stoerungenAufRahmen;
   std::vector<std::pair<Stoerung, double>> stoerungenMitRate;
   std::vector<std::pair<int, double>> eingaenge;       // input 1..4, volts
+  double eingangsbereich = 10.0;                       // full scale of the test signals
+  bool eingang4StartStopp = false;                     // mode word bit 0 set at start
   std::vector<Geraet::Speicherfehler> speicherfehler;  // of every device
   bool hilfe = false;
 };

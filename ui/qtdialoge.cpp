@@ -77,6 +77,7 @@ std::optional<std::string> QtDialoge::FileSelectPopup(const Dateiauswahl& auswah
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, !auswahl.ordnerAnlegen);
   dialog.setDefaultSuffix(endung);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !auswahl.ueberschreibenFragen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }

@@ -104,10 +104,9 @@ SimProzess::~SimProzess() {
   if (aus_ >= 0) close(aus_);
 }
 
-Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::path& xdg) {
+pid_t Tvm5rStarten(const std::vector<std::string>& argumente, const std::filesystem::path& xdg) {
   const std::filesystem::path aus = xdg / "tvm5r.aus";
   const std::filesystem::path fehler = xdg / "tvm5r.fehler";
-  Lauf lauf;
   const pid_t pid = fork();
   if (pid == 0) {
     const int a = open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -117,6 +116,11 @@ Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::pat
     dup2(f, STDERR_FILENO);
     Starten(TVM5R_CLI, argumente, xdg);
   }
+  return pid;
+}
+
+Lauf Tvm5rAbwarten(pid_t pid, const std::filesystem::path& xdg) {
+  Lauf lauf;
   int status = 0;
   if (pid < 0 || !Warten(pid, status)) {
     if (pid > 0) {
@@ -126,7 +130,11 @@ Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::pat
     return lauf;
   }
   lauf.status = Status(status);
-  lauf.aus = Inhalt(aus);
-  lauf.fehler = Inhalt(fehler);
+  lauf.aus = Inhalt(xdg / "tvm5r.aus");
+  lauf.fehler = Inhalt(xdg / "tvm5r.fehler");
   return lauf;
+}
+
+Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::path& xdg) {
+  return Tvm5rAbwarten(Tvm5rStarten(argumente, xdg), xdg);
 }

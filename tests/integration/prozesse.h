@@ -36,3 +36,7 @@ struct Lauf {
 
 // Runs tvm5r with the arguments to its end.
 Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::path& xdg);
+// The same in two steps, for a test that signals the running program: the process id (-1 when
+// it could not be started), and its end.
+pid_t Tvm5rStarten(const std::vector<std::string>& argumente, const std::filesystem::path& xdg);
+Lauf Tvm5rAbwarten(pid_t pid, const std::filesystem::path& xdg);

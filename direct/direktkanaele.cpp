@@ -1,0 +1,58 @@
+#include "direct/direktkanaele.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+double ProzentInRoh(double prozent) {
+  return kRohSchritte * prozent / 100.0;
+}
+
+}  // namespace
+
+int Nachkommastellen(double lo, double hi, double schritte) {
+  const double schritt = std::fabs(hi - lo) / schritte;
+  if (!std::isfinite(schritt) || schritt <= 0.0) return 0;
+  const double stellen = std::ceil(-std::log10(schritt));
+  if (stellen <= 0.0) return 0;
+  return stellen >= kHoechsteNachkommastellen ? kHoechsteNachkommastellen
+                                              : static_cast<int>(stellen);
+}
+
+Einheitenbereich EingangsBereich(const Konfiguration& konfig, int k) {
+  Einheitenbereich b;
+  b.lo = EingangVoltInEinheit(konfig, k, EingangRohInVolt(konfig, 0.0));
+  b.hi = EingangVoltInEinheit(konfig, k, EingangRohInVolt(konfig, kRohSchritte));
+  b.stellen = Nachkommastellen(b.lo, b.hi);
+  b.einheit = konfig.ineinheit[k];
+  return b;
+}
+
+Einheitenbereich AusgangsBereich(const Konfiguration& konfig, int k) {
+  Einheitenbereich b;
+  b.lo = AusgangVoltInEinheit(konfig, k, AusgangRohInVolt(konfig, 0.0));
+  b.hi = AusgangVoltInEinheit(konfig, k, AusgangRohInVolt(konfig, kRohSchritte));
+  b.stellen = Nachkommastellen(b.lo, b.hi);
+  b.einheit = konfig.outeinheit[k];
+  return b;
+}
+
+double EingangProzentInEinheit(const Konfiguration& konfig, int k, double prozent) {
+  return EingangVoltInEinheit(konfig, k, EingangRohInVolt(konfig, ProzentInRoh(prozent)));
+}
+
+double AusgangProzentInEinheit(const Konfiguration& konfig, int k, double prozent) {
+  return AusgangVoltInEinheit(konfig, k, AusgangRohInVolt(konfig, ProzentInRoh(prozent)));
+}
+
+std::string Festkomma(double wert, int stellen) {
+  // 309 digits before the point of the largest double, the point and the decimals.
+  char puffer[330 + kHoechsteNachkommastellen];
+  stellen = std::clamp(stellen, 0, kHoechsteNachkommastellen);
+  const auto [ende, fehler] =
+      std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+  if (fehler != std::errc()) return "nan";
+  return std::string(puffer, ende);
+}
