@@ -25,3 +25,41 @@ inline std::vector<Kennlinienpunkt> Punkte(std::initializer_list<std::pair<int, 
   for (const auto& [y, laenge] : liste) punkte.push_back({y, laenge, 0});
   return punkte;
 }
+
+#include <deque>
+
+#include "characteristic/kennlinienbearbeitung.h"
+
+// Answers the point dialog from a queue; an empty queue answers with what is shown.
+class SkriptKennliniendialoge : public Kennliniendialoge {
+ public:
+  std::deque<Punktwerte> antworten;
+  std::vector<std::string> titel;
+  std::vector<Punktwerte> gezeigt;
+
+  Punktwerte Punktdialog(const std::string& t, int, const Punktwerte& anzeige) override {
+    titel.push_back(t);
+    gezeigt.push_back(anzeige);
+    if (antworten.empty()) return anzeige;
+    const Punktwerte w = antworten.front();
+    antworten.pop_front();
+    return w;
+  }
+};
+
+struct Bearbeitungsumgebung {
+  Kennlinienzustand z;
+  Konfiguration konfig = RohEinheiten();
+  SkriptDialoge dialoge;
+  Fehlerausgabe fehler{dialoge};
+  SkriptKennliniendialoge eingabe;
+  Kennlinienbearbeitung b{z, konfig, fehler, eingabe};
+  Plotgroesse plot{4095, 4095};  // one pixel per raw step over the whole view
+
+  std::vector<Kennlinienpunkt>& punkte() { return z.gKennlinie.punkte; }
+  // The last refusal's text; empty when none was shown.
+  std::string Meldung() const {
+    const GezeigteMeldung m = dialoge.LetzteMeldung();
+    return m.titel == "Fehler" ? m.text : "";
+  }
+};
