@@ -39,6 +39,10 @@ double AnstiegszeitAusCode(int32_t code);
 // raw 4095.
 int KennlAusgang2Roh(const Konfiguration& konfig, double wert);
 
+// The value the box outputs at step k (0..laenge-1) of a segment of laenge X steps from y0 to
+// y1: (y0 - y1) / (0 - laenge) * k + y0, limited to 0..4095 and rounded.
+int KennlStufenwert(int y0, int y1, int laenge, int k);
+
 // Builds the slot image of a characteristic: 0, or -1023505 when its points cover more than 4096
 // X steps (only a characteristic that breaks the model's limits does).
 int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t anstiegsCode,
