@@ -22,16 +22,6 @@ namespace {
 using Argumente = std::vector<std::string>;
 using Uhrzeit = std::chrono::steady_clock;
 
-// Removes the option and its value from the arguments; empty when it is not there.
-std::string Option(Argumente& a, const char* name, const char* was) {
-  const auto it = std::find(a.begin(), a.end(), name);
-  if (it == a.end()) return "";
-  if (it + 1 == a.end()) throw Aufruffehler(std::string(name) + ": " + was + " fehlt");
-  std::string wert = *(it + 1);
-  a.erase(it, it + 2);
-  return wert;
-}
-
 // A decimal number with a decimal point, whatever the locale.
 double ReelleZahl(const std::string& text, const std::string& was) {
   double wert = 0.0;
@@ -87,7 +77,7 @@ std::string Kanalwert(const Einheitenbereich& b, double wert) {
 // eingaenge [--konfig DATEI.sko]
 int Eingaenge(Sitzung& s, const Argumente& argumente) {
   Argumente a = argumente;
-  const std::string konfigdatei = Option(a, "--konfig", "Dateiname");
+  const std::string konfigdatei = Option(a, "--konfig", "Dateiname fehlt");
   AnzahlPruefen(a, 0, 0);
   Direktsitzung d(s, s.dialoge());
   if (const int code = d.Laden(s, konfigdatei); code != 0) return code;
@@ -108,7 +98,7 @@ int Eingaenge(Sitzung& s, const Argumente& argumente) {
 // ausgang K WERT [--konfig DATEI.sko]
 int Ausgang(Sitzung& s, const Argumente& argumente) {
   Argumente a = argumente;
-  const std::string konfigdatei = Option(a, "--konfig", "Dateiname");
+  const std::string konfigdatei = Option(a, "--konfig", "Dateiname fehlt");
   AnzahlPruefen(a, 2, 2);
   const int k = static_cast<int>(ZahlLesen(a[0], "Der Ausgang", 1, 4)) - 1;
   const double wert = ReelleZahl(a[1], "Der Wert");
@@ -179,9 +169,9 @@ class Abbruchsignale {
 // protokoll DATEI --intervall S [--dauer S] [--konfig DATEI.sko]
 int Protokoll(Sitzung& s, const Argumente& argumente) {
   Argumente a = argumente;
-  const std::string konfigdatei = Option(a, "--konfig", "Dateiname");
-  const std::string intervalltext = Option(a, "--intervall", "Sekunden");
-  const std::string dauertext = Option(a, "--dauer", "Sekunden");
+  const std::string konfigdatei = Option(a, "--konfig", "Dateiname fehlt");
+  const std::string intervalltext = Option(a, "--intervall", "Sekunden fehlt");
+  const std::string dauertext = Option(a, "--dauer", "Sekunden fehlt");
   AnzahlPruefen(a, 1, 1);
   if (intervalltext.empty()) throw Aufruffehler("--intervall fehlt");
   const double intervall = Abtastintervall(ReelleZahl(intervalltext, "Das Intervall"));

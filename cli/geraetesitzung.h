@@ -1,8 +1,10 @@
 #pragma once
 // The device operations of the core on the command line: the session's port and address as the
-// COM settings, and the last error the core puts on an error indicator.
+// COM settings, the error indicator that keeps the last device error, and reading switches and
+// options.
 
 #include <string>
+#include <vector>
 
 #include "app/fehlerausgabe.h"
 #include "cli/sitzung.h"
@@ -39,3 +41,10 @@ struct Geraetesitzung {
   Fehlerausgabe fehler;
   Fehlermerker merker;
 };
+
+// Removes the switch from the arguments; true when it was there.
+bool Schalter(std::vector<std::string>& a, const char* name);
+// Removes the option and its value from the arguments; empty when it is not there. A missing
+// value throws Aufruffehler with "<name>: <fehlt>".
+std::string Option(std::vector<std::string>& a, const char* name,
+                   const char* fehlt = "Dateiname fehlt");

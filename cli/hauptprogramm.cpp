@@ -6,6 +6,7 @@
 #include "cli/befehl.h"
 #include "cli/direktbefehle.h"
 #include "cli/geraetebefehle.h"
+#include "cli/kennlinienbefehle.h"
 #include "cli/kurvenbefehle.h"
 
 namespace {
@@ -13,7 +14,8 @@ namespace {
 // Every subcommand; a new group of subcommands adds its table to the list.
 std::vector<Befehl> AlleBefehle() {
   std::vector<Befehl> befehle;
-  for (std::vector<Befehl> (*gruppe)() : {Geraetebefehle, Kurvenbefehle, Direktbefehle}) {
+  for (std::vector<Befehl> (*gruppe)() :
+       {Geraetebefehle, Kurvenbefehle, Kennlinienbefehle, Direktbefehle}) {
     const std::vector<Befehl> neu = gruppe();
     befehle.insert(befehle.end(), neu.begin(), neu.end());
   }

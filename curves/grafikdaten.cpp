@@ -7,71 +7,6 @@
 
 namespace {
 
-// Reduces a stream of polyline vertices (times never decreasing) to the first, lowest, highest
-// and last vertex of every column. Those four keep the column's vertical extent and the lines
-// into the neighbouring columns, so the reduced polyline covers the same pixels. Of the vertices
-// before the raster only the last one is kept, of those after it only the first.
-class Spaltenverdichter {
- public:
-  Spaltenverdichter(Linienzug& zug, const Spaltenraster& raster) : zug_(zug), raster_(raster) {}
-  ~Spaltenverdichter() { Abschliessen(); }
-
-  // False once a vertex after the raster arrived: the caller may stop.
-  bool Offen() const { return !fertig_; }
-
-  void Punkt(double t, double y) {
-    if (fertig_) return;
-    const int spalte = raster_.Spalte(t);
-    if (spalte != spalte_) {
-      Abschliessen();
-      spalte_ = spalte;
-    }
-    const Ecke ecke{nummer_++, t, y};
-    // Before the raster only the last vertex counts: each one starts the column afresh.
-    if (spalte < 0 || leer_) {
-      erste_ = tiefste_ = hoechste_ = ecke;
-    } else {
-      if (y < tiefste_.y) tiefste_ = ecke;
-      if (y > hoechste_.y) hoechste_ = ecke;
-    }
-    letzte_ = ecke;
-    leer_ = false;
-    if (spalte >= raster_.Spalten()) {
-      Abschliessen();
-      fertig_ = true;
-    }
-  }
-
- private:
-  struct Ecke {
-    unsigned nummer = 0;
-    double t = 0.0;
-    double y = 0.0;
-  };
-
-  void Abschliessen() {
-    if (leer_) return;
-    std::array<Ecke, 4> ecken{erste_, tiefste_, hoechste_, letzte_};
-    std::sort(ecken.begin(), ecken.end(),
-              [](const Ecke& a, const Ecke& b) { return a.nummer < b.nummer; });
-    const Ecke* vorige = nullptr;
-    for (const Ecke& e : ecken) {
-      if (vorige && e.t == vorige->t && e.y == vorige->y) continue;
-      zug_.Anhaengen(e.t, e.y);
-      vorige = &e;
-    }
-    leer_ = true;
-  }
-
-  Linienzug& zug_;
-  const Spaltenraster& raster_;
-  int spalte_ = std::numeric_limits<int>::min();
-  unsigned nummer_ = 0;
-  bool leer_ = true;
-  bool fertig_ = false;
-  Ecke erste_, tiefste_, hoechste_, letzte_;
-};
-
 // The staircase of one segment into the reducer. Its vertices lie at a_j = t0 + j*d
 // (j = 0..L): there the value changes from v(j-1) to v(j), and at j = L to the end value. The
 // values are monotone in j, so the vertices of one column span exactly the range between the
@@ -106,24 +41,6 @@ void GeradenstufenAnhaengen(Spaltenverdichter& v, const Spaltenraster& raster, d
 }
 
 }  // namespace
-
-Spaltenraster::Spaltenraster(double start, double ende, int spalten)
-    : start_(start), ende_(ende), spalten_(std::max(1, spalten)) {
-  breite_ = (ende - start) / spalten_;
-  if (!(breite_ > 0) || !std::isfinite(breite_)) breite_ = 1.0;
-}
-
-int Spaltenraster::Spalte(double t) const {
-  if (!(t >= start_)) return -1;
-  const double x = std::floor((t - start_) / breite_);
-  // The range's end still belongs to the last column: the axis shows it.
-  if (!(x < spalten_)) return t <= ende_ ? spalten_ - 1 : spalten_;
-  return static_cast<int>(x);
-}
-
-double Spaltenraster::Spaltenstart(int c) const {
-  return start_ + c * breite_;
-}
 
 std::vector<double> Punktzeiten(const Kurve& kurve) {
   std::vector<double> zeiten(kurve.punkte.size() + 1);

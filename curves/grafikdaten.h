@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "curves/kurvensatz.h"
+#include "editor/spaltenverdichter.h"
 
 // The panel's display choice.
 struct Kurvendarstellung {
@@ -18,40 +19,6 @@ struct Kurvendarstellung {
   std::array<bool, kKurvenAnzahl> hintergrund{true, false, false,
                                               false};  // "Kurve n im Hintergrund"
   bool zeitbasisMarken = false;                        // while ZEITBASISZEIG is the tool
-};
-
-// A polyline in plot coordinates: t in microseconds, y raw. Times never decrease; a NaN y ends
-// a piece, so that the next point is not joined to it.
-struct Linienzug {
-  std::vector<double> t;
-  std::vector<double> y;
-  std::size_t Groesse() const { return t.size(); }
-  bool Leer() const { return t.empty(); }
-  void Anhaengen(double zeit, double wert) {
-    t.push_back(zeit);
-    y.push_back(wert);
-  }
-};
-
-// Pixel columns over the time range start .. ende: column c covers
-// [start + c * (ende - start) / spalten, start + (c + 1) * (ende - start) / spalten), the last
-// column ende as well.
-class Spaltenraster {
- public:
-  Spaltenraster(double start, double ende, int spalten);
-  // -1 before the range, Spalten() after its end.
-  int Spalte(double t) const;
-  int Spalten() const { return spalten_; }
-  double Start() const { return start_; }
-  double Ende() const { return ende_; }
-  // Start time of column c (c = Spalten() gives the range's end).
-  double Spaltenstart(int c) const;
-
- private:
-  double start_;
-  double ende_;
-  int spalten_;
-  double breite_;
 };
 
 // Point times T0 .. Tn of a curve (n = anzahlPunkte; Tn = Kurvendauer), added in point order.
