@@ -46,13 +46,3 @@ double EingangProzentInEinheit(const Konfiguration& konfig, int k, double prozen
 double AusgangProzentInEinheit(const Konfiguration& konfig, int k, double prozent) {
   return AusgangVoltInEinheit(konfig, k, AusgangRohInVolt(konfig, ProzentInRoh(prozent)));
 }
-
-std::string Festkomma(double wert, int stellen) {
-  // 309 digits before the point of the largest double, the point and the decimals.
-  char puffer[330 + kHoechsteNachkommastellen];
-  stellen = std::clamp(stellen, 0, kHoechsteNachkommastellen);
-  const auto [ende, fehler] =
-      std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-  if (fehler != std::errc()) return "nan";
-  return std::string(puffer, ende);
-}

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/festkomma.h"
+
 #include "config/konfiguration.h"
 
 // Raw steps of the devices' 12-bit converters.
@@ -34,6 +36,3 @@ Einheitenbereich AusgangsBereich(const Konfiguration& konfig, int k);
 // Percent of the full scale -> user unit of input or output k.
 double EingangProzentInEinheit(const Konfiguration& konfig, int k, double prozent);
 double AusgangProzentInEinheit(const Konfiguration& konfig, int k, double prozent);
-
-// The value with `stellen` decimals, rounded like printf's "%.*f", with a decimal point.
-std::string Festkomma(double wert, int stellen);

@@ -4,13 +4,6 @@
 #include <cmath>
 #include <system_error>
 
-std::string Festkomma(double wert, int stellen) {
-  char puffer[400];
-  const auto [ende, fehler] =
-      std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-  return fehler == std::errc{} ? std::string(puffer, ende) : std::string("?");
-}
-
 bool Zeilenleser::Naechste(std::string& zeile) {
   zeile.clear();
   std::size_t laenge = 0;

@@ -1,14 +1,12 @@
 #pragma once
 // Reading the editors' text imports: lines cut to the characters the import reads, and the
-// numbers, words and tabs of a line, read from its start. Writing fixed-point numbers with a
-// decimal point whatever the process locale says.
+// numbers, words and tabs of a line, read from its start.
 
 #include <cstddef>
 #include <istream>
 #include <string>
 
-// "%.<stellen>f".
-std::string Festkomma(double wert, int stellen);
+#include "app/festkomma.h"
 
 // Lines of a stream with at most `hoechstens` characters each (without the line end, LF or
 // CR LF); the rest of a longer line is ignored.
