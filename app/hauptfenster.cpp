@@ -28,7 +28,9 @@ constexpr Knopfbeschriftung kKnoepfe[] = {
     {KNOPF_ENDE, "Ende"},
 };
 
-constexpr Fenstergroesse kStartgroesse{1200, 820};
+// Fits a laptop screen of 1366 x 768 with a window frame and a panel bar; the window is never
+// made smaller than this.
+constexpr Fenstergroesse kStartgroesse{1280, 680};
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "ui/einheitenticker.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
+#include "ui/zeitticker.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void GraphEinrichten(QCustomPlot* plot) {
     achse->grid()->setZeroLinePen(Qt::NoPen);
   }
   plot->yAxis->setRange(0, kKurvenwertMax);
+  ZeitachseEinrichten(plot->xAxis);
 }
 
 QCPGraph* Plottable(QCustomPlot* plot, QRgb farbe, int breite = 1) {
@@ -87,7 +89,6 @@ void Kurvengrafik::GraphenEinrichten() {
   graph_->yAxis->setTicker(ticker_);
   // Room below the X axis for the scroll bar laid over the graph's bottom edge.
   graph_->plotLayout()->setMargins(QMargins(0, 0, 0, bildlauf_->sizeHint().height()));
-  klein_->xAxis->setTickLabels(false);
   klein_->yAxis->setTickLabels(false);
 
   for (QCPGraph*& h : hintergrund_) h = Plottable(graph_, kHintergrund);
@@ -165,8 +166,12 @@ void Kurvengrafik::MarkenUebergeben() {
   for (const Zeitbasismarke& marke : daten_.marken) {
     if (!marke.beschriftet) continue;
     auto* text = new QCPItemText(graph_);
-    text->position->setCoords(marke.t, 0);
+    // On the lower edge of the plot area whatever the Y zoom, above the inner tick marks, so
+    // that the label stays visible and clear of the time axis's labels below the edge.
+    text->position->setTypeY(QCPItemPosition::ptAxisRectRatio);
+    text->position->setCoords(marke.t, 1);
     text->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    text->setPadding(QMargins(2, 0, 2, graph_->xAxis->tickLengthIn() + 1));
     text->setText(QString::fromStdString(ZeitbasisName(marke.zeitbasis)));
     text->setColor(QColor(kGelb));
     text->setSelectable(false);

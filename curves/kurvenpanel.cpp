@@ -60,6 +60,8 @@ class Anzeigering : public QComboBox {
 constexpr double kFeldgrenze = 1e9;
 constexpr int kFeldstellen = 3;
 constexpr int kZeitbasisMenueLinks = 40;
+// The overview keeps room for a strip of curve above its time labels and axis title.
+constexpr int kUebersichtMindesthoehe = 120;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -290,7 +292,7 @@ void KurvenPanel::TeileAnlegen() {
   graph->setMinimumSize(400, 250);
   // A click on the graph takes the keyboard, so that Entf and Strg+Z act on the curve.
   graph->setFocusPolicy(Qt::ClickFocus);
-  klein->setMinimumHeight(80);
+  klein->setMinimumHeight(kUebersichtMindesthoehe);
   Hilfe(graph, Kurvenhilfe::kGraph);
   Hilfe(klein, Kurvenhilfe::kGraphKlein);
 

@@ -66,6 +66,7 @@ class KurvengrafikTest : public QObject {
   void CursorMeldetZiehenUndLoslassen();
   void BildlaufErstAmEndeDerAktion();
   void MarkierungMarkenVorschauUndZoom();
+  void ZeitachsenInDerPassendenEinheit();
 };
 
 void KurvengrafikTest::WenigePunkteJePlottableBeiSchwerenKurven() {
@@ -268,6 +269,59 @@ void KurvengrafikTest::MarkierungMarkenVorschauUndZoom() {
   u.grafik.ZoomPlus();
   QCOMPARE(u.grafik.Graph()->xAxis->range().lower, 1500.0);
   QVERIFY(!u.felder.empty());
+}
+
+void KurvengrafikTest::ZeitachsenInDerPassendenEinheit() {
+  struct Fall {
+    double ende;  // gAnsichtEnde; the view starts at 0
+    QString titel;
+    QString letzte;  // the last tick label
+  };
+  const Fall faelle[] = {{9999, "Zeit [ms]", "10"},
+                         {9999999, "Zeit [s]", "10"},
+                         {199999999, "Zeit [s]", "200"},
+                         {7199999999, "Zeit [min]", "120"}};
+  Umgebung u;
+  // Curve 1 lasts 200 s: the overview reads in seconds whatever the view.
+  u.satz.aktuelleKurve().punkte = {{0, 100, 8}, {4095, 100, 8}};
+  for (const Fall& f : faelle) {
+    u.satz.ansicht = {0, f.ende};
+    u.grafik.KurvengrafikNeuZeichnen({});
+    for (QCustomPlot* plot : {u.grafik.Graph(), u.grafik.GraphKlein()}) {
+      plot->replot();
+      const QVector<QString> texte = plot->xAxis->tickVectorLabels();
+      QVERIFY(texte.size() >= 3);
+      for (const QString& text : texte) QVERIFY2(!text.contains('e'), qPrintable(text));
+      QVERIFY(plot->xAxis->tickLabels());
+    }
+    QCOMPARE(u.grafik.Graph()->xAxis->label(), f.titel);
+    QCOMPARE(u.grafik.Graph()->xAxis->tickVectorLabels().last(), f.letzte);
+    QCOMPARE(u.grafik.GraphKlein()->xAxis->label(), QString("Zeit [s]"));
+  }
+
+  // The time-base labels stay inside the plot area, clear of the tick labels below it, also
+  // when the Y zoom leaves the raw value 0 out of sight.
+  u.satz.aktuelleKurve().punkte = {{0, 4, 9}, {10, 1, 1}, {20, 2, 1}, {30, 1, 9}, {40, 1, 4}};
+  u.satz.ansicht = {0, 9999};
+  for (const auto& [min, max] : {std::pair{0, 4095}, {1000, 3000}}) {
+    u.satz.gYZoomMin[0] = min;
+    u.satz.gYZoomMax[0] = max;
+    u.grafik.KurvengrafikNeuZeichnen({3, {}, true});
+    u.grafik.Graph()->replot();
+    QCPAxis* x = u.grafik.Graph()->xAxis;
+    const QRect flaeche = u.grafik.Graph()->axisRect()->rect();
+    int beschriftet = 0;
+    for (int i = 0; i < u.grafik.Graph()->itemCount(); ++i)
+      if (auto* text = qobject_cast<QCPItemText*>(u.grafik.Graph()->item(i))) {
+        ++beschriftet;
+        const QRectF rechteck(text->topLeft->pixelPosition(), text->bottomRight->pixelPosition());
+        QVERIFY(flaeche.contains(rechteck.toAlignedRect()));
+        // The text box includes its padding; the letters end above the inner tick marks.
+        QVERIFY(rechteck.bottom() - text->padding().bottom() <=
+                flaeche.bottom() - x->tickLengthIn());
+      }
+    QVERIFY(beschriftet >= 2);
+  }
 }
 
 QTEST_MAIN(KurvengrafikTest)
