@@ -71,6 +71,10 @@ int KennlAusgang2Roh(const Konfiguration& konfig, double wert) {
   return Gerundet(EinheitInRohY(konfig, 2, wert));
 }
 
+int KennlTabellenwert(double y0, double y1, int laenge, int k) {
+  return Gerundet((y0 - y1) / (0.0 - laenge) * (k - 0) + y0);
+}
+
 int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t anstiegsCode,
                          std::vector<uint8_t>& abbild) {
   std::vector<uint8_t> neu(kKennlSlotGroesse, 0);
@@ -83,8 +87,7 @@ int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t an
     letzter = Gerundet(std::trunc(y0));
     for (int k = 0; k < punkt.laenge; ++k) {
       if (p >= kKennlSlotGroesse - 1) return -1023505;
-      const double wert = (y0 - y1) / (0.0 - punkt.laenge) * (k - 0) + y0;
-      letzter = Gerundet(wert);
+      letzter = KennlTabellenwert(y0, y1, punkt.laenge, k);
       U16BigSchreiben(&neu[p], static_cast<unsigned>(letzter));
       p += 2;
     }

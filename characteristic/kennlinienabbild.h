@@ -34,6 +34,10 @@ double AnstiegszeitAusCode(int32_t code);
 // raw 4095.
 int KennlAusgang2Roh(const Konfiguration& konfig, double wert);
 
+// Table value k (0 <= k < laenge) of the segment from y0 to y1: the value the box outputs at the
+// segment's start X + k, limited to 0..4095 and rounded. The graph draws the same values.
+int KennlTabellenwert(double y0, double y1, int laenge, int k);
+
 // Builds the slot image of a characteristic: 0, or -1023505 when its points cover more than 4096
 // X steps (only a characteristic that breaks the model's limits does).
 int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t anstiegsCode,

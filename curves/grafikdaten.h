@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "curves/kurvensatz.h"
+#include "curves/spaltenverdichter.h"
 
 // The panel's display choice.
 struct Kurvendarstellung {
@@ -20,52 +21,8 @@ struct Kurvendarstellung {
   bool zeitbasisMarken = false;                        // while ZEITBASISZEIG is the tool
 };
 
-// A polyline in plot coordinates: t in microseconds, y raw. Times never decrease; a NaN y ends
-// a piece, so that the next point is not joined to it.
-struct Linienzug {
-  std::vector<double> t;
-  std::vector<double> y;
-  std::size_t Groesse() const { return t.size(); }
-  bool Leer() const { return t.empty(); }
-  void Anhaengen(double zeit, double wert) {
-    t.push_back(zeit);
-    y.push_back(wert);
-  }
-};
-
-// Pixel columns over the time range start .. ende: column c covers
-// [start + c * (ende - start) / spalten, start + (c + 1) * (ende - start) / spalten), the last
-// column ende as well.
-class Spaltenraster {
- public:
-  Spaltenraster(double start, double ende, int spalten);
-  // -1 before the range, Spalten() after its end.
-  int Spalte(double t) const;
-  int Spalten() const { return spalten_; }
-  double Start() const { return start_; }
-  double Ende() const { return ende_; }
-  // Start time of column c (c = Spalten() gives the range's end).
-  double Spaltenstart(int c) const;
-
- private:
-  double start_;
-  double ende_;
-  int spalten_;
-  double breite_;
-};
-
 // Point times T0 .. Tn of a curve (n = anzahlPunkte; Tn = Kurvendauer), added in point order.
 std::vector<double> Punktzeiten(const Kurve& kurve);
-
-// Segments von .. bis (inclusive) that the main graph plots for the view start .. ende: from the
-// first whose end is at or after start to the first whose end lies beyond ende (or the last).
-// Empty when no segment reaches start.
-struct Geradenbereich {
-  int von = 0;
-  int bis = -1;
-  bool Leer() const { return bis < von; }
-};
-Geradenbereich SichtbareGeraden(const std::vector<double>& zeiten, double start, double ende);
 
 // The staircase the device outputs for segments von .. bis, reduced to the columns: value k
 // of a segment holds from t0 + k*d to t0 + (k+1)*d, and a vertical line at the segment's end

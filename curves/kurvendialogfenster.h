@@ -11,14 +11,11 @@
 
 #include "curves/kurvendialoge.h"
 #include "curves/kurvensatz.h"
+#include "ui/eingabedialog.h"
 
 class QDialog;
 class QDoubleSpinBox;
 class Kurvengrafik;
-
-// A number field with a decimal point whatever the language.
-QDoubleSpinBox* Zahlfeld(const char* name, int nachkommastellen, double min, double max,
-                         QWidget* eltern);
 
 // Hours, minutes, seconds and milliseconds in one row (XSTUNDEN, XMINUTEN, XSEKUNDEN,
 // XMILISEKUNDEN); read-only rows serve as display.
@@ -51,6 +48,3 @@ class KurvenDialogfenster : public Kurvendialoge {
   Kurvengrafik& grafik_;
   QWidget* eltern_;
 };
-
-// Runs a dialog modally at 20 pixels below the pointer.
-void UnterDemZeigerAusfuehren(QDialog& dialog);
