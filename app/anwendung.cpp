@@ -5,6 +5,7 @@
 
 #include "app/infopanel.h"
 #include "app/rahmenpanel.h"
+#include "characteristic/kennlinienteil.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
 #include "curves/kurvenpanel.h"
@@ -48,7 +49,6 @@ struct Childpaneltitel {
 // Panels whose contents are still to come, loaded as bare frames.
 constexpr Childpaneltitel kLeerePanels[] = {
     {DIREKTPNL, "Direkte Ein-/Ausgabe"},
-    {KENNLPNL, "Kennlinienregler"},
 };
 
 }  // namespace
@@ -93,10 +93,13 @@ void Anwendung::PanelsLaden() {
   konfig_.SkalierungAnmelden([this] { kurvenpanel_->Kurvenpanel_SkaliereYAchse(); });
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
+  kennlinie_ = std::make_unique<Kennlinienteil>(*shell_, konfig_, comPanel_->Zugang());
+  fenster_->ChildpanelHinzufuegen(kennlinie_->Panel());
+  comPanel_->StartStoppKnoepfeAnbinden(kennlinie_->StartKnopf(), kennlinie_->StoppKnopf());
+  programmende_.Anmelden(Editorplatz::Kennlinie, kennlinie_->AlsEditor());
+  konfig_.SkalierungAnmelden([this] { kennlinie_->Kennlinienpanel_SkaliereYAchse(); });
   for (const auto& p : kLeerePanels)
     fenster_->ChildpanelHinzufuegen(new Rahmenpanel(*shell_, p.panel, p.titel));
-  fehler_.FehleranzeigeAnmelden(Geraetepanel::Kennlinie,
-                                fenster_->Childpanel(KENNLPNL)->Fehleranzeige());
   fehler_.FehleranzeigeAnmelden(Geraetepanel::Direkt,
                                 fenster_->Childpanel(DIREKTPNL)->Fehleranzeige());
   fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
@@ -130,6 +133,7 @@ void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Com, ComAbschnitt(comPanel_->Zugang()));
   einstellungen_.Anmelden(Einstellungsabschnitt::Kurven,
                           KurvenAbschnitt(kurvenpanel_->Darstellung()));
+  einstellungen_.Anmelden(Einstellungsabschnitt::Kennlinie, kennlinie_->Abschnitt());
 }
 
 int Anwendung::Starten() {
@@ -158,6 +162,7 @@ int Anwendung::WriteIni() {
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
   if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
+  if (const int fehler = kennlinie_->KennlinienpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
   for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
     fenster_->Steuerelement(id)->hide();
@@ -166,6 +171,7 @@ int Anwendung::InitialisierePanels() {
 
 int Anwendung::DeinitialisierePanels() {
   kurvenpanel_->KurvenpanelClear();
+  kennlinie_->KennlinienpanelClear();
   comPanel_->CompanelClear();
   return 0;
 }

@@ -23,6 +23,7 @@
 class Infopanel;
 class ComPanel;
 class KonfigPanel;
+class Kennlinienteil;
 class KurvenPanel;
 
 constexpr const char* kVersion = "V 1.3";
@@ -59,6 +60,7 @@ class Anwendung : public QObject {
   ComPanel& Com() { return *comPanel_; }
   KurvenPanel& Kurven() { return *kurvenpanel_; }
   Kurvensatz& Kurvenmenge() { return kurven_; }
+  Kennlinienteil& Kennlinie() { return *kennlinie_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -89,5 +91,6 @@ class Anwendung : public QObject {
   KonfigPanel* konfigpanel_ = nullptr;
   ComPanel* comPanel_ = nullptr;
   KurvenPanel* kurvenpanel_ = nullptr;
+  std::unique_ptr<Kennlinienteil> kennlinie_;
   bool endeAngefordert_ = false;
 };
