@@ -17,6 +17,11 @@ inline constexpr int kKennlSlotKopf = 32;
 inline constexpr int kKennlWerte = 4096;
 inline constexpr int kKennlLeerblockGroesse = 34;
 
+inline constexpr int kKennlSlots = 7;
+
+inline bool KennlSlotGueltig(int slot) {
+  return slot >= 1 && slot <= kKennlSlots;
+}
 // Device address of slot n (1..7).
 int KennlSlotAdresse(int slot);
 

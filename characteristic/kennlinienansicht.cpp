@@ -67,11 +67,11 @@ void KennlWerkzeugWaehlen(Kennlinienzustand& zustand, KennlWerkzeug werkzeug) {
 }
 
 Bildlaufstand KennlBildlauf(const Kennlinienzustand& zustand) {
-  return BildlaufBerechnen(Fenster(zustand), kKennlRohMax);
+  return SichtBildlauf(Fenster(zustand), kKennlRohMax);
 }
 
 void KennlBildlaufEnde(Kennlinienzustand& zustand, int position) {
-  Setzen(zustand, BildlaufVerschieben(Fenster(zustand), kKennlRohMax, position));
+  Setzen(zustand, SichtVerschieben(Fenster(zustand), kKennlRohMax, position));
 }
 
 bool KennlYZoomSetzen(Kennlinienzustand& zustand, const Konfiguration& konfig, double min,

@@ -113,19 +113,6 @@ bool KonfigurationLadenFragen(Dialoge& dialoge) {
   return dialoge.GenericMessagePopup(frage) == 1;
 }
 
-// Points, comment and the two values of a read file; -600522 when memory runs out, with the
-// state unchanged.
-int DateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
-                     const Kennliniendatei& datei) {
-  const std::vector<Kennlinienpunkt> anfang{Kennlinienpunkt{}};
-  if (KennlPunkteUebernehmen(zustand.gKennlinie, datei.abgeschnitten ? anfang : datei.punkte) != 0)
-    return -600522;
-  zustand.gKennlinie.kommentar = datei.kommentar;
-  zustand.gKennlBegrenzung = RohXInEinheit(konfig, datei.ausgang2);
-  zustand.gKennlAnstiegszeit = datei.anstiegszeit;
-  return 0;
-}
-
 }  // namespace
 
 std::string KennlTitel(const std::string& pfad) {
@@ -215,12 +202,23 @@ int KennlLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Fehlerausgabe&
   return KennliniendateiLaden(zustand, konfig, dialoge, *pfad);
 }
 
+int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
+                               const Kennliniendatei& datei) {
+  const std::vector<Kennlinienpunkt> anfang{Kennlinienpunkt{}};
+  if (KennlPunkteUebernehmen(zustand.gKennlinie, datei.abgeschnitten ? anfang : datei.punkte) != 0)
+    return -600522;
+  zustand.gKennlinie.kommentar = datei.kommentar;
+  zustand.gKennlBegrenzung = RohXInEinheit(konfig, datei.ausgang2);
+  zustand.gKennlAnstiegszeit = datei.anstiegszeit;
+  return 0;
+}
+
 int KennliniendateiLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Dialoge& dialoge,
                          const std::string& pfad) {
   KennlTitelSetzen(zustand, "");
   Kennliniendatei datei;
   if (const int fehler = KennliniendateiEinlesen(pfad, datei); fehler != 0) return fehler;
-  if (const int fehler = DateiUebernehmen(zustand, konfig.gKonfig(), datei); fehler != 0)
+  if (const int fehler = KennliniendateiUebernehmen(zustand, konfig.gKonfig(), datei); fehler != 0)
     return fehler;
   if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0 &&
       KonfigurationLadenFragen(dialoge))

@@ -52,6 +52,12 @@ int KennliniendateiEinlesen(const std::string& pfad, Kennliniendatei& datei);
 int KennliniendateiSchreiben(const std::string& pfad, const Kennlinienzustand& zustand,
                              const Konfiguration& konfig);
 
+// Puts a read file into the state: its points (the initial characteristic for a file that ends
+// inside its point data), comment, value of output 2 (shown through konfig) and rise time.
+// -600522 when memory runs out, with the state unchanged.
+int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
+                               const Kennliniendatei& datei);
+
 // "Kennlinie speichern" (neuerName false: asks for a path only without a file name) and
 // "Kennlinie speichern unter" (true). On success the title names the file and the state is
 // unmodified; 0 also when the file selection is cancelled.

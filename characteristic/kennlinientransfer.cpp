@@ -9,10 +9,6 @@
 
 namespace {
 
-bool SlotGueltig(int slot) {
-  return slot >= 1 && slot <= kKennlSlots;
-}
-
 // Reads the slot and checks its checksum; the error goes to the indicators.
 bool SlotLesen(Geraetezugang& zugang, Fehlerausgabe& fehler, int slot,
                std::vector<uint8_t>& abbild) {
@@ -78,17 +74,30 @@ int KennlBlockLesen(Geraetezugang& zugang, Dialoge& dialoge, int start, int anza
                           fortschritt, kKennlSpeichertyp);
 }
 
+int KennlSendeabbild(const Kennlinienzustand& zustand, const Konfiguration& konfig,
+                     std::vector<uint8_t>& abbild) {
+  return KennlAbbildErstellen(zustand.gKennlinie,
+                              KennlAusgang2Roh(konfig, zustand.gKennlBegrenzung),
+                              AnstiegszeitCode(zustand.gKennlAnstiegszeit), abbild);
+}
+
+int KennlAbbildPruefen(Geraetezugang& zugang, Dialoge& dialoge, int slot,
+                       const std::vector<uint8_t>& abbild) {
+  std::vector<uint8_t> gelesen(kKennlSlotGroesse);
+  if (const int code = KennlBlockLesen(zugang, dialoge, KennlSlotAdresse(slot), kKennlSlotGroesse,
+                                       gelesen, true);
+      code != 0)
+    return code;
+  return gelesen == abbild ? 0 : -1019549;
+}
+
 int KennlSenden(const Kennlinienzustand& zustand, const Konfiguration& konfig,
                 Fehlerausgabe& fehler, Geraetezugang& zugang) {
   std::vector<uint8_t> abbild;
-  if (const int code = KennlAbbildErstellen(zustand.gKennlinie,
-                                            KennlAusgang2Roh(konfig, zustand.gKennlBegrenzung),
-                                            AnstiegszeitCode(zustand.gKennlAnstiegszeit), abbild);
-      code != 0)
-    return code;
+  if (const int code = KennlSendeabbild(zustand, konfig, abbild); code != 0) return code;
   // Checked before the box is touched: preparing would empty all slots for nothing.
   const int slot = zustand.gKennlKurvenNr;
-  if (!SlotGueltig(slot)) return -1024506;
+  if (!KennlSlotGueltig(slot)) return -1024506;
   fehler.ComFehlerSetzen(0);
   int ok = 0;
   int code = KennlModusPruefen(zugang, ok);
@@ -102,7 +111,7 @@ int KennlSenden(const Kennlinienzustand& zustand, const Konfiguration& konfig,
 int KennlLesen(Kennlinienzustand& zustand, const Konfiguration& konfig, Fehlerausgabe& fehler,
                Geraetezugang& zugang) {
   const int slot = zustand.gKennlKurvenNr;
-  if (!SlotGueltig(slot)) return -1024511;
+  if (!KennlSlotGueltig(slot)) return -1024511;
   fehler.ComFehlerSetzen(0);
   int ok = 0;
   if (const int code = KennlModusPruefen(zugang, ok); code != 0) return code;
@@ -143,6 +152,7 @@ void KennlAbbildUebernehmen(Kennlinienzustand& zustand, Fehlerausgabe& fehler,
 
 int KennlAusgang4Setzen(const Kennlinienzustand& zustand, Fehlerausgabe& fehler,
                         Geraetezugang& zugang) {
+  if (!KennlSlotGueltig(zustand.gKennlKurvenNr)) return -1024550;
   const int port = zugang.OffenerComPort();
   if (port == -1) {
     fehler.ComFehlerSetzen(-122544);

@@ -4,7 +4,9 @@
 // address come from the COM settings at the moment of each call; device-link failures during a
 // transfer go to the error indicators.
 
+#include <cstdint>
 #include <span>
+#include <vector>
 
 #include "app/dialoge.h"
 #include "app/fehlerausgabe.h"
@@ -31,6 +33,15 @@ int KennlBlockSchreiben(Geraetezugang& zugang, Dialoge& dialoge, std::span<const
 int KennlBlockLesen(Geraetezugang& zugang, Dialoge& dialoge, int start, int anzahl,
                     std::span<uint8_t> daten, bool fortschritt);
 
+// The slot image KennlSenden writes: the points, the value of output 2 (BEGRENZUNG) and the
+// rise-time code of ANSTIEGSZEIT. 0 or -1023505.
+int KennlSendeabbild(const Kennlinienzustand& zustand, const Konfiguration& konfig,
+                     std::vector<uint8_t>& abbild);
+// Reads slot back and compares it byte by byte with the image: 0, the read's code, or -1019549
+// ("Speicherinhalt fehlerhaft.") for a difference.
+int KennlAbbildPruefen(Geraetezugang& zugang, Dialoge& dialoge, int slot,
+                       const std::vector<uint8_t>& abbild);
+
 // "zur PWC-2 schreiben": builds the image of slot gKennlKurvenNr and writes it, preparing the
 // memory first when the box is in curve-generator operation. Returns -1023505 (image too long)
 // or -1024506 (slot outside 1..7), before anything is sent; everything else goes to the error
@@ -52,6 +63,7 @@ void KennlNachLesen(Kennlinienzustand& zustand);
 void KennlAbbildUebernehmen(Kennlinienzustand& zustand, Fehlerausgabe& fehler,
                             std::span<const uint8_t> werte, int anzahl);
 // "über Ausg.4 anwählen": output "a4" set to the slot number; an error goes to the error
-// indicators (-122544 without a port). Result 0.
+// indicators (-122544 without a port). Result 0, or -1024550 for a slot outside 1..7 (nothing
+// sent).
 int KennlAusgang4Setzen(const Kennlinienzustand& zustand, Fehlerausgabe& fehler,
                         Geraetezugang& zugang);

@@ -21,8 +21,6 @@ enum class KennlWerkzeug {
   GERADETEILEN
 };
 
-constexpr int kKennlSlots = 7;
-
 struct Kennlinienzustand {
   Kennlinie gKennlinie;
   bool gKennlGeaendert = false;

@@ -7,17 +7,19 @@ namespace {
 
 constexpr double kAnsichtGrenze = 9007199254740992.0;  // 2^53
 
-// trunc(x) limited to lo..hi, compared in double first; NaN gives lo.
-int Begrenzt(double x, int lo, int hi) {
-  if (!(x >= lo)) return lo;
-  if (x >= hi) return hi;
-  return static_cast<int>(x);
+Sichtfenster Fenster(const Ansicht& ansicht) {
+  return {ansicht.gAnsichtStart, ansicht.gAnsichtEnde};
+}
+
+void Setzen(Ansicht& ansicht, const Sichtfenster& fenster) {
+  ansicht.gAnsichtStart = fenster.start;
+  ansicht.gAnsichtEnde = fenster.ende;
 }
 
 }  // namespace
 
 double Ansichtsbreite(const Ansicht& ansicht) {
-  return ansicht.gAnsichtEnde - ansicht.gAnsichtStart + 1;
+  return Sichtbreite(Fenster(ansicht));
 }
 
 void AnsichtZuruecksetzen(Ansicht& ansicht) {
@@ -25,23 +27,15 @@ void AnsichtZuruecksetzen(Ansicht& ansicht) {
 }
 
 void ZoomPlus(Ansicht& ansicht) {
-  const double w = Ansichtsbreite(ansicht);
-  const double m = std::max(1.0, w / 1.5);
-  const double s = ansicht.gAnsichtStart + (w - m) / 2;
-  ansicht.gAnsichtStart = std::floor(s);
-  ansicht.gAnsichtEnde = std::floor(s + m) - 1;
+  Setzen(ansicht, ZoomPlusBerechnen(Fenster(ansicht)));
 }
 
 void ZoomMinus(Ansicht& ansicht) {
-  const double f = 1.5 * Ansichtsbreite(ansicht);
-  const double w = std::max(0.0, ansicht.gAnsichtStart - f / 6);
-  double v = f + w;
-  if (std::floor(w + 1) >= std::floor(v)) v = v + 1;
+  const Sichtfenster neu = ZoomMinusBerechnen(Fenster(ansicht));
   // Zooming out without end would leave the whole microseconds that views are made of (and
   // the graph's axis range); beyond 2^53 the view stays.
-  if (!(std::floor(v) - 1 <= kAnsichtGrenze)) return;
-  ansicht.gAnsichtStart = std::floor(w);
-  ansicht.gAnsichtEnde = std::floor(v) - 1;
+  if (!(neu.ende <= kAnsichtGrenze)) return;
+  Setzen(ansicht, neu);
 }
 
 void ZoomMarkierung(Ansicht& ansicht, Markierung& markierung) {
@@ -59,19 +53,11 @@ void AnsichtGesamtkurve(Kurvensatz& satz) {
 }
 
 Bildlaufstand BildlaufBerechnen(const Ansicht& ansicht, double kurvendauer) {
-  const double w = Ansichtsbreite(ansicht);
-  Bildlaufstand stand;
-  stand.seite = Begrenzt(100 * w / kurvendauer + 0.5, 1, 100);
-  const double bereich = std::trunc(kurvendauer - w);
-  stand.position = bereich > 0 ? Begrenzt(100 * ansicht.gAnsichtStart / bereich, 0, 100) : 0;
-  return stand;
+  return SichtBildlauf(Fenster(ansicht), kurvendauer);
 }
 
 void Bildlauf(Ansicht& ansicht, double kurvendauer, int position) {
-  const double w = Ansichtsbreite(ansicht);
-  const double start = std::floor(position * (kurvendauer - w) / 100 + 0.5);
-  ansicht.gAnsichtStart = std::max(0.0, start);
-  ansicht.gAnsichtEnde = ansicht.gAnsichtStart + w - 1;
+  Setzen(ansicht, SichtVerschieben(Fenster(ansicht), kurvendauer, position));
 }
 
 bool YZoomSetzen(Kurvensatz& satz, const Konfiguration& konfig, double min, double max) {

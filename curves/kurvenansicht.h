@@ -7,6 +7,7 @@
 
 #include "config/konfiguration.h"
 #include "curves/kurvensatz.h"
+#include "editor/ansichtzoom.h"
 
 // W = gAnsichtEnde - gAnsichtStart + 1: the X axis runs from gAnsichtStart to gAnsichtEnde + 1.
 double Ansichtsbreite(const Ansicht& ansicht);
@@ -24,14 +25,9 @@ void ZoomMarkierung(Ansicht& ansicht, Markierung& markierung);
 // "Zoom Gesammtkurve": 0 .. Kurvendauer - 1 of the current curve.
 void AnsichtGesamtkurve(Kurvensatz& satz);
 
-// The scroll bar of the main graph: positions 0..100 and a page size 1..100.
-struct Bildlaufstand {
-  int seite = 100;
-  int position = 0;
-  bool operator==(const Bildlaufstand&) const = default;
-};
-// BildlaufleisteAktualisieren: page = W / duration in percent (rounded), position = the view's
-// start as a percentage of the scrollable range (0 when the view is as wide as the curve).
+// The scroll bar of the main graph (BildlaufleisteAktualisieren): page = W / duration in percent
+// (rounded), position = the view's start as a percentage of the scrollable range (0 when the view
+// is as wide as the curve).
 Bildlaufstand BildlaufBerechnen(const Ansicht& ansicht, double kurvendauer);
 // End of a scroll action at position 0..100: moves the view, keeping its width.
 void Bildlauf(Ansicht& ansicht, double kurvendauer, int position);

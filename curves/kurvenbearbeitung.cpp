@@ -5,22 +5,13 @@
 
 int NaechsterPunkt(const Kurve& kurve, double t, double y, const Ansicht& ansicht,
                    const Plotgroesse& plot) {
-  const double zeitbreite = ansicht.gAnsichtEnde - ansicht.gAnsichtStart + 1;
-  int naechster = 0;
-  double kleinste = 0.0;
+  NaechsterPunktSuche suche(t, y, ansicht.gAnsichtEnde - ansicht.gAnsichtStart + 1, plot);
   double zeit = 0.0;
   for (int i = 0; i < kurve.anzahlPunkte(); ++i) {
-    const Kurvenpunkt& punkt = kurve.punkte[i];
-    const double dx = std::fabs(std::trunc(t - zeit)) / zeitbreite * plot.breite;
-    const double dy = std::fabs(std::trunc(y - punkt.y)) / kKurvenwertMax * plot.hoehe;
-    const double abstand = std::sqrt(dx * dx + dy * dy);
-    if (i == 0 || abstand < kleinste) {
-      naechster = i;
-      kleinste = abstand;
-    }
-    zeit += Geradendauer(punkt);
+    suche.Punkt(i, zeit, kurve.punkte[i].y);
+    zeit += Geradendauer(kurve.punkte[i]);
   }
-  return naechster;
+  return suche.Ergebnis();
 }
 
 int YRasterAnwenden(const Kurvensatz& satz, const Konfiguration& konfig, int k, double y) {

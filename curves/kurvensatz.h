@@ -11,38 +11,15 @@
 #include <vector>
 
 #include "curves/kurvenmodell.h"
+#include "editor/naechsterpunkt.h"
+#include "editor/rueckgaengigring.h"
 
 constexpr int kKurvenAnzahl = 4;
-constexpr int kRueckgaengigSchritte = 10;
 
 // Visible time range of the main graph in microseconds; its X axis runs to gAnsichtEnde + 1.
 struct Ansicht {
   double gAnsichtStart = 0.0;
   double gAnsichtEnde = 10000.0;
-};
-
-// Pixel size of the main graph's plot area, which the nearest-point search measures in.
-struct Plotgroesse {
-  double breite = 0.0;
-  double hoehe = 0.0;
-};
-
-// Undo ring of one curve: ten snapshots of its points, written at sgRueckgaengigPos.
-struct Rueckgaengigring {
-  std::array<std::vector<Kurvenpunkt>, kRueckgaengigSchritte> sgRueckgaengigPuffer;
-  int sgRueckgaengigPos = 0;         // 0..9
-  int sgAnzahlRueckgaengig = 0;      // 0..10
-  int sgAnzahlWiederherstellen = 0;  // 0..10
-
-  Rueckgaengigring() { sgRueckgaengigPuffer.fill({Kurvenpunkt{}}); }
-};
-
-// Enabled state of "Rückgängig" and "Wiederherstellen" in the menu and on the toolbar.
-struct Rueckgaengigfreigabe {
-  bool rueckgaengigMenue = true;
-  bool wiederherstellenMenue = true;
-  bool rueckgaengigKnopf = false;
-  bool wiederherstellenKnopf = false;
 };
 
 // A marked time range in whole microseconds; neueMarkierung: the next drag starts a new mark.
@@ -80,7 +57,8 @@ struct Kurvensatz {
   std::string gKurvendateiname;
 
   Ansicht ansicht;
-  std::array<Rueckgaengigring, kKurvenAnzahl> rueckgaengig;
+  // Undo ring of each curve: ten snapshots of its points, written at sgRueckgaengigPos.
+  std::array<Rueckgaengigring<Kurvenpunkt>, kKurvenAnzahl> rueckgaengig;
   Rueckgaengigfreigabe freigabe;
   std::vector<Kurvenpunkt> sgZwischenablage;  // its size is sgZwischenablageAnzahl
   Markierung markierung;

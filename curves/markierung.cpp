@@ -1,26 +1,21 @@
 #include "curves/markierung.h"
 
-#include <cmath>
+#include "editor/markierziehen.h"
+
+namespace {
+
+Markenfelder Felder(Markierung& m) {
+  return {m.gMarkierungStart, m.gMarkierungEnde, m.gMarkierungAktiv, m.neueMarkierung};
+}
+
+}  // namespace
 
 void MarkierungZiehen(Markierung& markierung, double t) {
-  const double ganz = std::floor(t + 0.5);
-  if (markierung.neueMarkierung) {
-    markierung.gMarkierungStart = ganz;
-    markierung.neueMarkierung = false;
-    markierung.gMarkierungAktiv = true;
-  }
-  markierung.gMarkierungEnde = ganz;
+  MarkeZiehen(Felder(markierung), t);
 }
 
 void MarkierungAbschliessen(Markierung& markierung, double t) {
-  const double ganz = std::floor(t + 0.5);
-  if (markierung.gMarkierungStart > t) {
-    markierung.gMarkierungEnde = markierung.gMarkierungStart;
-    markierung.gMarkierungStart = ganz;
-  } else {
-    markierung.gMarkierungEnde = ganz;
-  }
-  markierung.neueMarkierung = true;
+  MarkeAbschliessen(Felder(markierung), t);
 }
 
 void AllesMarkieren(Kurvensatz& satz) {

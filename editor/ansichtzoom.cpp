@@ -33,7 +33,7 @@ Sichtfenster ZoomMinusBerechnen(const Sichtfenster& fenster, double grenze) {
   return {std::floor(a), std::floor(b) - 1};
 }
 
-Bildlaufstand BildlaufBerechnen(const Sichtfenster& fenster, double gesamt) {
+Bildlaufstand SichtBildlauf(const Sichtfenster& fenster, double gesamt) {
   const double w = Sichtbreite(fenster);
   Bildlaufstand stand;
   stand.seite = Begrenzt(100 * w / gesamt + 0.5, 1, 100);
@@ -42,7 +42,7 @@ Bildlaufstand BildlaufBerechnen(const Sichtfenster& fenster, double gesamt) {
   return stand;
 }
 
-Sichtfenster BildlaufVerschieben(const Sichtfenster& fenster, double gesamt, int position) {
+Sichtfenster SichtVerschieben(const Sichtfenster& fenster, double gesamt, int position) {
   const double w = Sichtbreite(fenster);
   const double start = std::max(0.0, std::floor(position * (gesamt - w) / 100 + 0.5));
   return {start, start + w - 1};

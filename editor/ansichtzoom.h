@@ -27,6 +27,6 @@ struct Bildlaufstand {
 };
 // page = W / gesamt in percent (rounded), position = the view's start as a percentage of the
 // scrollable range (0 when the view is as wide as gesamt).
-Bildlaufstand BildlaufBerechnen(const Sichtfenster& fenster, double gesamt);
+Bildlaufstand SichtBildlauf(const Sichtfenster& fenster, double gesamt);
 // End of a scroll action at position 0..100: moves the view, keeping its width.
-Sichtfenster BildlaufVerschieben(const Sichtfenster& fenster, double gesamt, int position);
+Sichtfenster SichtVerschieben(const Sichtfenster& fenster, double gesamt, int position);

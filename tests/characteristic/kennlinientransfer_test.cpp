@@ -32,10 +32,7 @@ struct Transferumgebung {
   Konfiguration konfig;  // 0..10 V
   Kennlinienzustand z;
 
-  Transferumgebung() {
-    fehler.FehleranzeigeAnmelden(Geraetepanel::Kennlinie, &anzeige);
-    linie.geraet.modus = 4;  // curve-generator operation
-  }
+  Transferumgebung() { fehler.FehleranzeigeAnmelden(Geraetepanel::Kennlinie, &anzeige); }
   std::vector<uint8_t> Slot(int n) {
     const auto& s = linie.geraet.Speicher(4);
     return {s.begin() + KennlSlotAdresse(n), s.begin() + KennlSlotAdresse(n) + 8224};
@@ -73,9 +70,15 @@ TEST(Kennlinientransfer, SendenBereitetDenSpeicherVorUndSchreibtAusgerichtet) {
   u.z.gKennlKurvenNr = 3;
   u.z.gKennlBegrenzung = 5;
   u.z.gKennlAnstiegszeit = 200;
+  int ok = -1;
+  ASSERT_EQ(KennlModusPruefen(u.zugang, ok), 0);  // the box starts in curve operation
+  EXPECT_EQ(ok, 0);
+  u.linie.Leeren();
   ASSERT_EQ(KennlSenden(u.z, u.konfig, u.fehler, u.zugang), 0);
   EXPECT_EQ(u.anzeige.nummern, std::vector<int>{0});
   EXPECT_EQ(u.linie.geraet.modus, 2);
+  ASSERT_EQ(KennlModusPruefen(u.zugang, ok), 0);
+  EXPECT_EQ(ok, 1);
 
   std::vector<std::string> erwartet{"M1R"};
   const std::vector<std::vector<std::string>> leer{
@@ -88,7 +91,7 @@ TEST(Kennlinientransfer, SendenBereitetDenSpeicherVorUndSchreibtAusgerichtet) {
   int start = 16448;
   for (int i = 0; i < 128; ++i, start += 64) erwartet.push_back(std::to_string(start) + ":64");
   erwartet.push_back("24640:32");
-  erwartet.insert(erwartet.end(), {"M1C04", "M1S02"});
+  erwartet.insert(erwartet.end(), {"M1C04", "M1S02", "M1R"});
   EXPECT_EQ(u.Schreibbefehle(), erwartet);
 
   std::vector<uint8_t> abbild;
