@@ -5,7 +5,8 @@
 
 #include "app/infopanel.h"
 #include "app/rahmenpanel.h"
-#include "characteristic/kennlinienteil.h"
+#include "characteristic/kennlinienpanel.h"
+#include "characteristic/kennlinienpanelini.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
 #include "curves/kurvenpanel.h"
@@ -93,11 +94,12 @@ void Anwendung::PanelsLaden() {
   konfig_.SkalierungAnmelden([this] { kurvenpanel_->Kurvenpanel_SkaliereYAchse(); });
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
-  kennlinie_ = std::make_unique<Kennlinienteil>(*shell_, konfig_, comPanel_->Zugang());
-  fenster_->ChildpanelHinzufuegen(kennlinie_->Panel());
-  comPanel_->StartStoppKnoepfeAnbinden(kennlinie_->StartKnopf(), kennlinie_->StoppKnopf());
-  programmende_.Anmelden(Editorplatz::Kennlinie, kennlinie_->AlsEditor());
-  konfig_.SkalierungAnmelden([this] { kennlinie_->Kennlinienpanel_SkaliereYAchse(); });
+  kennlinienpanel_ = new KennlinienPanel(*shell_, kennlinie_, konfig_, comPanel_->Zugang());
+  fenster_->ChildpanelHinzufuegen(kennlinienpanel_);
+  comPanel_->StartStoppKnoepfeAnbinden(kennlinienpanel_->StartKnopf(),
+                                       kennlinienpanel_->StoppKnopf());
+  programmende_.Anmelden(Editorplatz::Kennlinie, kennlinienpanel_);
+  konfig_.SkalierungAnmelden([this] { kennlinienpanel_->Kennlinienpanel_SkaliereYAchse(); });
   for (const auto& p : kLeerePanels)
     fenster_->ChildpanelHinzufuegen(new Rahmenpanel(*shell_, p.panel, p.titel));
   fehler_.FehleranzeigeAnmelden(Geraetepanel::Direkt,
@@ -133,7 +135,8 @@ void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Com, ComAbschnitt(comPanel_->Zugang()));
   einstellungen_.Anmelden(Einstellungsabschnitt::Kurven,
                           KurvenAbschnitt(kurvenpanel_->Darstellung()));
-  einstellungen_.Anmelden(Einstellungsabschnitt::Kennlinie, kennlinie_->Abschnitt());
+  einstellungen_.Anmelden(Einstellungsabschnitt::Kennlinie,
+                          KennlinienAbschnitt(kennlinienpanel_->Darstellung()));
 }
 
 int Anwendung::Starten() {
@@ -162,7 +165,7 @@ int Anwendung::WriteIni() {
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
   if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
-  if (const int fehler = kennlinie_->KennlinienpanelInit(); fehler != 0) return fehler;
+  if (const int fehler = kennlinienpanel_->KennlinienpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
   for (int id : {KNOPF_KONFIG, KNOPF_DIREKT, KNOPF_KENNLINIE, KNOPF_DIREKTHILFE})
     fenster_->Steuerelement(id)->hide();
@@ -171,7 +174,7 @@ int Anwendung::InitialisierePanels() {
 
 int Anwendung::DeinitialisierePanels() {
   kurvenpanel_->KurvenpanelClear();
-  kennlinie_->KennlinienpanelClear();
+  kennlinienpanel_->KennlinienpanelClear();
   comPanel_->CompanelClear();
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "app/hauptfenster.h"
 #include "app/panelverwaltung.h"
 #include "app/programmende.h"
+#include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
@@ -23,7 +24,7 @@
 class Infopanel;
 class ComPanel;
 class KonfigPanel;
-class Kennlinienteil;
+class KennlinienPanel;
 class KurvenPanel;
 
 constexpr const char* kVersion = "V 1.3";
@@ -60,7 +61,8 @@ class Anwendung : public QObject {
   ComPanel& Com() { return *comPanel_; }
   KurvenPanel& Kurven() { return *kurvenpanel_; }
   Kurvensatz& Kurvenmenge() { return kurven_; }
-  Kennlinienteil& Kennlinie() { return *kennlinie_; }
+  KennlinienPanel& Kennlinien() { return *kennlinienpanel_; }
+  Kennlinienzustand& Kennlinie() { return kennlinie_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -91,6 +93,7 @@ class Anwendung : public QObject {
   KonfigPanel* konfigpanel_ = nullptr;
   ComPanel* comPanel_ = nullptr;
   KurvenPanel* kurvenpanel_ = nullptr;
-  std::unique_ptr<Kennlinienteil> kennlinie_;
+  Kennlinienzustand kennlinie_;
+  KennlinienPanel* kennlinienpanel_ = nullptr;
   bool endeAngefordert_ = false;
 };

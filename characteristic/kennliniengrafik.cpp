@@ -163,6 +163,3 @@ bool Kennliniengrafik::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Resize && (objekt == graph_ || objekt == klein_)) DatenZeichnen();
   return QObject::eventFilter(objekt, ereignis);
 }
-
-// Compiled here: the curve and characteristic headers cannot meet in one translation unit yet.
-#include "moc_kennliniengrafik.cpp"

@@ -577,6 +577,3 @@ void KennlinienPanel::KommentarVorschau() {
 void KennlinienPanel::Melden(int code) {
   if (code != 0) shell_.fehler.NOV_Fehlerpopup(code);
 }
-
-// Compiled here: the curve and characteristic headers cannot meet in one translation unit yet.
-#include "moc_kennlinienpanel.cpp"
