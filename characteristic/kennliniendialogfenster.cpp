@@ -4,7 +4,7 @@
 #include <QFormLayout>
 
 #include "app/zeichensatz.h"
-#include "characteristic/kennliniengrafik.h"
+#include "characteristic/kennliniengraphen.h"
 #include "ui/eingabedialog.h"
 
 namespace {

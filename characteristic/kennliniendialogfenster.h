@@ -9,11 +9,11 @@
 #include "characteristic/kennlinienbearbeitung.h"
 
 class QWidget;
-class Kennliniengrafik;
+class KennlinienGraphen;
 
 class KennlinienDialogfenster : public Kennliniendialoge {
  public:
-  KennlinienDialogfenster(const Kennlinienzustand& zustand, Kennliniengrafik& grafik,
+  KennlinienDialogfenster(const Kennlinienzustand& zustand, KennlinienGraphen& grafik,
                           QWidget* eltern)
       : zustand_(zustand), grafik_(grafik), eltern_(eltern) {}
 
@@ -23,6 +23,6 @@ class KennlinienDialogfenster : public Kennliniendialoge {
 
  private:
   const Kennlinienzustand& zustand_;
-  Kennliniengrafik& grafik_;
+  KennlinienGraphen& grafik_;
   QWidget* eltern_;
 };

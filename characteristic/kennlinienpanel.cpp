@@ -23,7 +23,7 @@
 #include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
-#include "characteristic/kennliniengrafik.h"
+#include "characteristic/kennliniengraphen.h"
 #include "characteristic/kennlinienmenues.h"
 #include "characteristic/kennlinienraster.h"
 #include "characteristic/kennlinientransfer.h"
@@ -69,7 +69,7 @@ KennlinienPanel::KennlinienPanel(ShellDienste& shell, Kennlinienzustand& zustand
       zustand_(zustand),
       konfig_(konfig),
       zugang_(zugang),
-      grafik_(new Kennliniengrafik(zustand, konfig.gKonfig(), shell.dialoge, Inhalt())),
+      grafik_(new KennlinienGraphen(zustand, konfig.gKonfig(), shell.dialoge, Inhalt())),
       dialogfenster_(zustand, *grafik_, this),
       bearbeitung_{zustand, konfig.gKonfig(), shell.fehler, dialogfenster_} {
   KnoepfeLaden();
@@ -79,7 +79,7 @@ KennlinienPanel::KennlinienPanel(ShellDienste& shell, Kennlinienzustand& zustand
   connect(grafik_->Cursor(), &Grafikcursor::wertGeaendert, this,
           &KennlinienPanel::GraphWertGeaendert);
   connect(grafik_->Cursor(), &Grafikcursor::uebernommen, this, &KennlinienPanel::GraphUebernommen);
-  connect(grafik_, &Kennliniengrafik::felderAnzeigen, this, &KennlinienPanel::FelderAnzeigen);
+  connect(grafik_, &KennlinienGraphen::felderAnzeigen, this, &KennlinienPanel::FelderAnzeigen);
   connect(&shell_.hilfe, &Direkthilfe::umgeschaltet, this, &KennlinienPanel::ZustandAnzeigen);
   shell_.fehler.FehleranzeigeAnmelden(Geraetepanel::Kennlinie, Fehleranzeige());
   ZustandAnzeigen();

@@ -22,7 +22,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
-class Kennliniengrafik;
+class KennlinienGraphen;
 class Werkzeugleiste;
 struct Menuepunkt;
 
@@ -51,7 +51,7 @@ class KennlinienPanel : public ChildPanel, public Editor {
   QPushButton* StoppKnopf() const { return stopp_; }
 
   Werkzeugleiste* Leiste() const { return leiste_; }
-  Kennliniengrafik& Grafik() const { return *grafik_; }
+  KennlinienGraphen& Grafik() const { return *grafik_; }
   // The menu item with this constant ("NEU", "ZOOMPLUS", "KOORDINATEN", ...).
   QAction* MenueAktion(const QString& name) const;
 
@@ -99,7 +99,7 @@ class KennlinienPanel : public ChildPanel, public Editor {
   Konfigzustand& konfig_;
   Geraetezugang& zugang_;
   int darstellung_ = kKennlDarstellungStandard;
-  Kennliniengrafik* grafik_;
+  KennlinienGraphen* grafik_;
   KennlinienDialogfenster dialogfenster_;
   Kennlinienbearbeitung bearbeitung_;
 

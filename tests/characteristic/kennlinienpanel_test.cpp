@@ -19,7 +19,7 @@
 #include <QToolButton>
 #include <functional>
 
-#include "characteristic/kennliniengrafik.h"
+#include "characteristic/kennliniengraphen.h"
 #include "characteristic/kennlinienpanel.h"
 #include "characteristic/kennlinienpanelini.h"
 #include "tests/device/skriptport.h"

@@ -21,11 +21,11 @@ class QCPGraph;
 class QCustomPlot;
 class QWidget;
 
-class Kennliniengrafik : public QObject {
+class KennlinienGraphen : public QObject {
   Q_OBJECT
  public:
   // Creates both graphs as children of eltern, which owns them. konfig is read at every drawing.
-  Kennliniengrafik(Kennlinienzustand& zustand, const Konfiguration& konfig, Dialoge& dialoge,
+  KennlinienGraphen(Kennlinienzustand& zustand, const Konfiguration& konfig, Dialoge& dialoge,
                    QWidget* eltern);
 
   QCustomPlot* Graph() const { return graph_; }                 // GRAPH

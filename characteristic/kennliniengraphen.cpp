@@ -1,4 +1,4 @@
-#include "characteristic/kennliniengrafik.h"
+#include "characteristic/kennliniengraphen.h"
 
 #include <qcustomplot.h>
 
@@ -11,7 +11,7 @@
 #include "ui/grafikcursor.h"
 #include "ui/grafikplot.h"
 
-Kennliniengrafik::Kennliniengrafik(Kennlinienzustand& zustand, const Konfiguration& konfig,
+KennlinienGraphen::KennlinienGraphen(Kennlinienzustand& zustand, const Konfiguration& konfig,
                                    Dialoge& dialoge, QWidget* eltern)
     : QObject(eltern),
       zustand_(zustand),
@@ -24,12 +24,12 @@ Kennliniengrafik::Kennliniengrafik(Kennlinienzustand& zustand, const Konfigurati
       xTicker_(new Einheitenticker),
       yTicker_(new Einheitenticker) {
   GraphenEinrichten();
-  connect(bildlauf_, &Grafikbildlauf::bildlaufBeendet, this, &Kennliniengrafik::Bildlaufende);
+  connect(bildlauf_, &Grafikbildlauf::bildlaufBeendet, this, &KennlinienGraphen::Bildlaufende);
   graph_->installEventFilter(this);
   klein_->installEventFilter(this);
 }
 
-void Kennliniengrafik::GraphenEinrichten() {
+void KennlinienGraphen::GraphenEinrichten() {
   graph_->setObjectName("GRAPH");
   klein_->setObjectName("GRAPHKLEIN");
   GraphGrundeinrichten(graph_);
@@ -56,12 +56,12 @@ void Kennliniengrafik::GraphenEinrichten() {
   klein_->xAxis->setRange(0, kKennlRohMax);
 }
 
-Plotgroesse Kennliniengrafik::PlotGroesse() const {
+Plotgroesse KennlinienGraphen::PlotGroesse() const {
   const QRect flaeche = graph_->axisRect()->rect();
   return {static_cast<double>(flaeche.width()), static_cast<double>(flaeche.height())};
 }
 
-void Kennliniengrafik::NeuZeichnen(int darstellung) {
+void KennlinienGraphen::NeuZeichnen(int darstellung) {
   darstellung_ = darstellung;
   vorschau_->data()->clear();
   vorschaupunkt_->data()->clear();
@@ -70,11 +70,11 @@ void Kennliniengrafik::NeuZeichnen(int darstellung) {
   emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
 }
 
-void Kennliniengrafik::NeuZeichnen() {
+void KennlinienGraphen::NeuZeichnen() {
   NeuZeichnen(darstellung_);
 }
 
-void Kennliniengrafik::AchsenSetzen() {
+void KennlinienGraphen::AchsenSetzen() {
   const Kennlachsen achsen = KennlAchsenBerechnen(zustand_, konfig_);
   xTicker_->Setzen(achsen.x.verstaerkung, achsen.x.versatz);
   yTicker_->Setzen(achsen.y.verstaerkung, achsen.y.versatz);
@@ -83,7 +83,7 @@ void Kennliniengrafik::AchsenSetzen() {
   graph_->yAxis->setRange(achsen.yMin, achsen.yMax);
 }
 
-void Kennliniengrafik::DatenZeichnen() {
+void KennlinienGraphen::DatenZeichnen() {
   try {
     daten_ = KennliniengrafikBerechnen(zustand_, darstellung_, Spalten(graph_), Spalten(klein_));
   } catch (const std::bad_alloc&) {
@@ -105,13 +105,13 @@ void Kennliniengrafik::DatenZeichnen() {
   klein_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void Kennliniengrafik::SkaliereYAchse() {
+void KennlinienGraphen::SkaliereYAchse() {
   AchsenSetzen();
   graph_->replot(QCustomPlot::rpQueuedReplot);
   emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
 }
 
-void Kennliniengrafik::MarkierungZeichnen() {
+void KennlinienGraphen::MarkierungZeichnen() {
   AlleEntfernen(markierung_);
   if (zustand_.gKennlMarkiert)
     for (QCustomPlot* plot : {graph_, klein_})
@@ -121,44 +121,44 @@ void Kennliniengrafik::MarkierungZeichnen() {
   klein_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void Kennliniengrafik::BildlaufleisteAktualisieren() {
+void KennlinienGraphen::BildlaufleisteAktualisieren() {
   const Bildlaufstand stand = KennlBildlauf(zustand_);
   bildlauf_->Setzen(stand.seite, stand.position);
 }
 
-void Kennliniengrafik::Bildlaufende(int position) {
+void KennlinienGraphen::Bildlaufende(int position) {
   KennlBildlaufEnde(zustand_, position);
   DatenZeichnen();
   emit ansichtGeaendert();
 }
 
-void Kennliniengrafik::Zoom(KennlZoomArt art) {
+void KennlinienGraphen::Zoom(KennlZoomArt art) {
   KennlZoom(zustand_, art);
   if (art == KennlZoomArt::ALLESMARKIEREN) return MarkierungZeichnen();
   NeuZeichnen();
   BildlaufleisteAktualisieren();
 }
 
-void Kennliniengrafik::YZoom(double min, double max) {
+void KennlinienGraphen::YZoom(double min, double max) {
   if (KennlYZoomSetzen(zustand_, konfig_, min, max))
     NeuZeichnen();
   else
     emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
 }
 
-void Kennliniengrafik::VorschauZeigen(const Linienzug& zug, const Linienzug& punkt) {
+void KennlinienGraphen::VorschauZeigen(const Linienzug& zug, const Linienzug& punkt) {
   DatenSetzen(vorschau_, zug);
   DatenSetzen(vorschaupunkt_, punkt);
   graph_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void Kennliniengrafik::VorschauEntfernen() {
+void KennlinienGraphen::VorschauEntfernen() {
   vorschau_->data()->clear();
   vorschaupunkt_->data()->clear();
   graph_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-bool Kennliniengrafik::eventFilter(QObject* objekt, QEvent* ereignis) {
+bool KennlinienGraphen::eventFilter(QObject* objekt, QEvent* ereignis) {
   // The data are computed for the graphs' widths; a new width needs new columns.
   if (ereignis->type() == QEvent::Resize && (objekt == graph_ || objekt == klein_)) DatenZeichnen();
   return QObject::eventFilter(objekt, ereignis);
