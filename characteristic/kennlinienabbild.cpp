@@ -71,8 +71,8 @@ int KennlAusgang2Roh(const Konfiguration& konfig, double wert) {
   return Gerundet(EinheitInRohY(konfig, 2, wert));
 }
 
-int KennlTabellenwert(double y0, double y1, int laenge, int k) {
-  return Gerundet((y0 - y1) / (0.0 - laenge) * (k - 0) + y0);
+int KennlStufenwert(int y0, int y1, int laenge, int k) {
+  return Gerundet((static_cast<double>(y0) - y1) / (0.0 - laenge) * (k - 0) + y0);
 }
 
 int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t anstiegsCode,
@@ -82,12 +82,11 @@ int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t an
   int letzter = 0;
   for (int i = 0; i < kennlinie.anzahlPunkte(); ++i) {
     const Kennlinienpunkt& punkt = kennlinie.punkte[i];
-    const double y0 = punkt.y;
-    const double y1 = i < kennlinie.letzterPunkt() ? kennlinie.punkte[i + 1].y : y0;
-    letzter = Gerundet(std::trunc(y0));
+    const int y1 = i < kennlinie.letzterPunkt() ? kennlinie.punkte[i + 1].y : punkt.y;
+    letzter = Gerundet(punkt.y);
     for (int k = 0; k < punkt.laenge; ++k) {
       if (p >= kKennlSlotGroesse - 1) return -1023505;
-      letzter = KennlTabellenwert(y0, y1, punkt.laenge, k);
+      letzter = KennlStufenwert(punkt.y, y1, punkt.laenge, k);
       U16BigSchreiben(&neu[p], static_cast<unsigned>(letzter));
       p += 2;
     }

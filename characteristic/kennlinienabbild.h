@@ -39,9 +39,9 @@ double AnstiegszeitAusCode(int32_t code);
 // raw 4095.
 int KennlAusgang2Roh(const Konfiguration& konfig, double wert);
 
-// Table value k (0 <= k < laenge) of the segment from y0 to y1: the value the box outputs at the
-// segment's start X + k, limited to 0..4095 and rounded. The graph draws the same values.
-int KennlTabellenwert(double y0, double y1, int laenge, int k);
+// The value the box outputs at step k (0..laenge-1) of a segment of laenge X steps from y0 to
+// y1: (y0 - y1) / (0 - laenge) * k + y0, limited to 0..4095 and rounded.
+int KennlStufenwert(int y0, int y1, int laenge, int k);
 
 // Builds the slot image of a characteristic: 0, or -1023505 when its points cover more than 4096
 // X steps (only a characteristic that breaks the model's limits does).

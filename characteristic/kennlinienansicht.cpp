@@ -86,3 +86,23 @@ bool KennlYZoomSetzen(Kennlinienzustand& zustand, const Konfiguration& konfig, d
   zustand.gKennlYZoomMax = static_cast<int32_t>(hi);
   return true;
 }
+
+Kennlachsen KennlAchsenBerechnen(const Kennlinienzustand& zustand, const Konfiguration& konfig) {
+  Kennlachsen a;
+  a.x.versatz = RohXInEinheit(konfig, 0);
+  a.x.verstaerkung = (RohXInEinheit(konfig, kKennlRohMax) - a.x.versatz) / kKennlRohMax;
+  a.x.einheit = konfig.ineinheit[0];
+  a.y.versatz = RohYInEinheit(konfig, 1, 0);
+  a.y.verstaerkung = (RohYInEinheit(konfig, 1, kKennlRohMax) - a.y.versatz) / kKennlRohMax;
+  a.y.einheit = konfig.outeinheit[0];
+  a.yMin = zustand.gKennlYZoomMin;
+  a.yMax = zustand.gKennlYZoomMax;
+  a.yZoomMin = RohYInEinheit(konfig, 1, zustand.gKennlYZoomMin);
+  a.yZoomMax = RohYInEinheit(konfig, 1, zustand.gKennlYZoomMax);
+  return a;
+}
+
+Begrenzungsfeld KennlBegrenzungsfeld(const Konfiguration& konfig) {
+  return {"Analogausgang2 [" + konfig.outeinheit[1] + "]", RohYInEinheit(konfig, 2, 0),
+          RohYInEinheit(konfig, 2, kKennlRohMax)};
+}

@@ -9,9 +9,9 @@
 
 #include "app/bytes.h"
 #include "app/dateischreiben.h"
-#include "app/programmende.h"
 #include "app/zeichensatz.h"
 #include "config/konfigbytes.h"
+#include "editor/speicherfrage.h"
 
 namespace {
 
@@ -235,11 +235,8 @@ int KennliniendateiLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Dial
 
 int AbbruchWeilKennlinieNichtGespeichert(Kennlinienzustand& zustand, const Konfigzustand& konfig,
                                          Fehlerausgabe& fehler) {
-  if (!zustand.gKennlGeaendert) return 0;
-  std::string name = std::filesystem::path(zustand.gKennlDateiname).filename().string();
-  if (name.empty()) name = "Kennlinienregler";
   Dialoge& dialoge = fehler.dialoge();
-  return AenderungenSpeichernFragen(
-      dialoge, name, [&] { return KennlSpeichern(zustand, konfig, dialoge, false); },
-      [&fehler](int code) { fehler.NOV_Fehlerpopup(code); });
+  return UngespeicherteAenderungenFragen(
+      zustand.gKennlGeaendert, zustand.gKennlDateiname, "Kennlinienregler", fehler,
+      [&] { return KennlSpeichern(zustand, konfig, dialoge, false); });
 }

@@ -16,7 +16,10 @@ constexpr int kStellen = 4;
 
 Punktwerte KennlinienDialogfenster::Punktdialog(const std::string& titel, int punkt,
                                                 const Punktwerte& anzeige) {
-  grafik_.VorschauZeigen({}, KennlPunktmarke(zustand_.gKennlinie, punkt));
+  Linienzug marke;
+  if (punkt >= 0 && punkt < zustand_.gKennlinie.anzahlPunkte())
+    marke.Anhaengen(KennlPunktX(zustand_.gKennlinie, punkt), zustand_.gKennlinie.punkte[punkt].y);
+  grafik_.VorschauZeigen({}, marke);
   Eingabedialog dialog(titel, eltern_);
   QDoubleSpinBox* x = Zahlfeld("X", kStellen, -kWertGrenze, kWertGrenze, &dialog);
   QDoubleSpinBox* y = Zahlfeld("Y", kStellen, -kWertGrenze, kWertGrenze, &dialog);

@@ -12,7 +12,7 @@
 #include "ui/grafikplot.h"
 
 KennlinienGraphen::KennlinienGraphen(Kennlinienzustand& zustand, const Konfiguration& konfig,
-                                   Dialoge& dialoge, QWidget* eltern)
+                                     Dialoge& dialoge, QWidget* eltern)
     : QObject(eltern),
       zustand_(zustand),
       konfig_(konfig),
@@ -67,7 +67,7 @@ void KennlinienGraphen::NeuZeichnen(int darstellung) {
   vorschaupunkt_->data()->clear();
   AchsenSetzen();
   DatenZeichnen();
-  emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
+  emit felderAnzeigen(Felder());
 }
 
 void KennlinienGraphen::NeuZeichnen() {
@@ -87,7 +87,7 @@ void KennlinienGraphen::DatenZeichnen() {
   try {
     daten_ = KennliniengrafikBerechnen(zustand_, darstellung_, Spalten(graph_), Spalten(klein_));
   } catch (const std::bad_alloc&) {
-    daten_ = Kennliniengrafikdaten{};
+    daten_ = Kennliniengrafik{};
     dialoge_.MessagePopup("Fehler", "Speicherreservierung fehlgeschlagen");
   }
   graph_->xAxis->setRange(zustand_.gKennlAnsichtStart, zustand_.gKennlAnsichtEnde + 1);
@@ -108,7 +108,11 @@ void KennlinienGraphen::DatenZeichnen() {
 void KennlinienGraphen::SkaliereYAchse() {
   AchsenSetzen();
   graph_->replot(QCustomPlot::rpQueuedReplot);
-  emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
+  emit felderAnzeigen(Felder());
+}
+
+Kennlfelder KennlinienGraphen::Felder() const {
+  return {KennlAchsenBerechnen(zustand_, konfig_), KennlBegrenzungsfeld(konfig_)};
 }
 
 void KennlinienGraphen::MarkierungZeichnen() {
@@ -143,7 +147,7 @@ void KennlinienGraphen::YZoom(double min, double max) {
   if (KennlYZoomSetzen(zustand_, konfig_, min, max))
     NeuZeichnen();
   else
-    emit felderAnzeigen(KennlfelderBerechnen(zustand_, konfig_));
+    emit felderAnzeigen(Felder());
 }
 
 void KennlinienGraphen::VorschauZeigen(const Linienzug& zug, const Linienzug& punkt) {

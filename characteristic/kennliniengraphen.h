@@ -10,7 +10,9 @@
 #include <QSharedPointer>
 
 #include "characteristic/kennlinienansicht.h"
-#include "characteristic/kennliniengrafikdaten.h"
+#include "characteristic/kennliniengrafik.h"
+#include "characteristic/kennlinienpanelini.h"
+#include "editor/naechsterpunkt.h"
 
 class Dialoge;
 class Einheitenticker;
@@ -21,12 +23,18 @@ class QCPGraph;
 class QCustomPlot;
 class QWidget;
 
+// What the panel's fields show after a redraw or a change of the configuration.
+struct Kennlfelder {
+  Kennlachsen achsen;
+  Begrenzungsfeld begrenzung;
+};
+
 class KennlinienGraphen : public QObject {
   Q_OBJECT
  public:
   // Creates both graphs as children of eltern, which owns them. konfig is read at every drawing.
   KennlinienGraphen(Kennlinienzustand& zustand, const Konfiguration& konfig, Dialoge& dialoge,
-                   QWidget* eltern);
+                    QWidget* eltern);
 
   QCustomPlot* Graph() const { return graph_; }                 // GRAPH
   QCustomPlot* GraphKlein() const { return klein_; }            // GRAPHKLEIN
@@ -39,7 +47,7 @@ class KennlinienGraphen : public QObject {
   void NeuZeichnen(int darstellung);
   void NeuZeichnen();
   int Darstellung() const { return darstellung_; }
-  const Kennliniengrafikdaten& Daten() const { return daten_; }
+  const Kennliniengrafik& Daten() const { return daten_; }
 
   // Kennlinienpanel_SkaliereYAchse: the axes' scaling and names in the channel units, then
   // felderAnzeigen (also after a configuration change).
@@ -74,12 +82,13 @@ class KennlinienGraphen : public QObject {
   // Data of both graphs at their present widths: after a redraw, a scroll or a resize.
   void DatenZeichnen();
   void Bildlaufende(int position);
+  Kennlfelder Felder() const;
 
   Kennlinienzustand& zustand_;
   const Konfiguration& konfig_;
   Dialoge& dialoge_;
   int darstellung_ = kKennlDarstellungStandard;
-  Kennliniengrafikdaten daten_;
+  Kennliniengrafik daten_;
 
   QCustomPlot* graph_;
   QCustomPlot* klein_;

@@ -15,12 +15,13 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/fehlerausgabe.h"
 #include "app/panelverwaltung.h"
-#include "app/zeichensatz.h"
 #include "characteristic/kennlinienabbild.h"
+#include "characteristic/kennlinienangaben.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennliniengraphen.h"
@@ -44,7 +45,6 @@ constexpr double kFeldgrenze = 1e9;
 constexpr int kFeldstellen = 3;
 constexpr double kAnstiegszeitMax = 1e6;  // ms; the box's longest time is 104422.5 ms
 constexpr int kUebersichtMindesthoehe = 110;
-constexpr std::size_t kVorschauZeichen = 30;  // KOMMENTARVORSCHAU
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -446,15 +446,13 @@ void KennlinienPanel::Ausgang4Setzen_Callback() {
 }
 
 void KennlinienPanel::Anstiegszeit_Callback() {
-  zustand_.gKennlAnstiegszeit = AnstiegszeitAusCode(AnstiegszeitCode(anstiegszeit_->value()));
+  KennlAnstiegszeitSetzen(zustand_, anstiegszeit_->value());
   WertZeigen(anstiegszeit_, zustand_.gKennlAnstiegszeit);
 }
 
 void KennlinienPanel::KommentarBearbeiten() {
-  const std::string vorher = zustand_.gKennlinie.kommentar;
-  zustand_.gKennlinie.kommentar = dialogfenster_.Kommentardialog(vorher);
+  KennlKommentarSetzen(zustand_, dialogfenster_.Kommentardialog(zustand_.gKennlinie.kommentar));
   KommentarVorschau();
-  if (zustand_.gKennlinie.kommentar != vorher) zustand_.gKennlGeaendert = true;
 }
 
 void KennlinienPanel::GraphWertGeaendert(double x, double y) {
@@ -467,7 +465,7 @@ void KennlinienPanel::GraphWertGeaendert(double x, double y) {
       if (const auto ziel = KennlZeichnenVorschau(bearbeitung_, x, y)) {
         Linienzug punkt;
         punkt.Anhaengen(ziel->x, ziel->y);
-        grafik_->VorschauZeigen(KennlZeichnenVorschaulinie(k, *ziel), punkt);
+        grafik_->VorschauZeigen(KennlZeichnenVorschaulinie(k, ziel->x, ziel->y), punkt);
         KoordinatenAnzeigen(ziel->x, ziel->y);
       } else {
         grafik_->VorschauEntfernen();
@@ -482,7 +480,7 @@ void KennlinienPanel::GraphWertGeaendert(double x, double y) {
           KennlVerschiebenZiehen(bearbeitung_, x, y, grafik_->PlotGroesse());
       Linienzug punkt;
       punkt.Anhaengen(v.ziel.x, v.ziel.y);
-      grafik_->VorschauZeigen(KennlVerschiebenVorschaulinie(k, v.punkt, v.ziel), punkt);
+      grafik_->VorschauZeigen(KennlVerschiebenVorschaulinie(k, v.punkt, v.ziel.x, v.ziel.y), punkt);
       KoordinatenAnzeigen(v.ziel.x, v.ziel.y);
       break;
     }
@@ -557,20 +555,23 @@ void KennlinienPanel::ZustandAnzeigen() {
 }
 
 void KennlinienPanel::FelderAnzeigen(const Kennlfelder& felder) {
-  WertZeigen(yZoomMin_, felder.yZoomMin);
-  WertZeigen(yZoomMax_, felder.yZoomMax);
-  for (QLabel* text : xEinheiten_) text->setText(Text(felder.xEinheit));
-  for (QLabel* text : yEinheiten_) text->setText(Text(felder.yEinheit));
-  begrenzungText_->setText(Text(felder.begrenzungBeschriftung));
+  WertZeigen(yZoomMin_, felder.achsen.yZoomMin);
+  WertZeigen(yZoomMax_, felder.achsen.yZoomMax);
+  for (QLabel* text : xEinheiten_) text->setText(Text(felder.achsen.x.einheit));
+  for (QLabel* text : yEinheiten_) text->setText(Text(felder.achsen.y.einheit));
+  const Begrenzungsfeld& b = felder.begrenzung;
+  begrenzungText_->setText(Text(b.beschriftung));
   {
+    // A falling scale of output 2 gives its range the other way round.
     const QSignalBlocker sperre(begrenzung_);
-    begrenzung_->setRange(felder.begrenzungMin, felder.begrenzungMax);
+    const auto [min, max] = std::minmax(b.min, b.max);
+    begrenzung_->setRange(min, max);
   }
   WertZeigen(begrenzung_, zustand_.gKennlBegrenzung);
 }
 
 void KennlinienPanel::KommentarVorschau() {
-  kommentarvorschau_->setText(Text(Utf8Kuerzen(zustand_.gKennlinie.kommentar, kVorschauZeichen)));
+  kommentarvorschau_->setText(Text(KennlKommentarVorschau(zustand_.gKennlinie.kommentar)));
   kommentarvorschau_->setCursorPosition(0);
 }
 

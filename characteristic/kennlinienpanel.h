@@ -10,8 +10,10 @@
 #include <functional>
 
 #include "app/programmende.h"
+#include "characteristic/kennlinienbearbeitung.h"
 #include "characteristic/kennliniendialogfenster.h"
-#include "characteristic/kennliniengrafikdaten.h"
+#include "characteristic/kennliniengraphen.h"
+#include "characteristic/kennlinienpanelini.h"
 #include "config/konfigzustand.h"
 #include "device/geraetezugang.h"
 #include "ui/childpanel.h"

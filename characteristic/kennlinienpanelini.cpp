@@ -1,7 +1,5 @@
 #include "characteristic/kennlinienpanelini.h"
 
-#include "characteristic/kennliniengrafikdaten.h"
-
 namespace {
 
 constexpr const char* kAbschnitt = "kennlinie";

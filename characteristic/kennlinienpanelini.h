@@ -4,6 +4,9 @@
 #include "app/einstellungen.h"
 #include "app/ini.h"
 
+// The display modes: 1 "Linien", 2 "Stufen", 3 "Linien + Stufen".
+inline constexpr int kKennlDarstellungStandard = 3;
+
 // "darstellung" 1..3 is taken, anything else (also a missing key) gives 3.
 void ReadIniKennlinienpanel(int& darstellung, const IniDatei& ini);
 void WriteIniKennlinienpanel(int darstellung, IniDatei& ini);

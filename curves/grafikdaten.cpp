@@ -5,6 +5,43 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The staircase of one segment into the reducer. Its vertices lie at a_j = t0 + j*d
+// (j = 0..L): there the value changes from v(j-1) to v(j), and at j = L to the end value. The
+// values are monotone in j, so the vertices of one column span exactly the range between the
+// column's first and last vertex, and those two are all the reducer needs.
+void GeradenstufenAnhaengen(Spaltenverdichter& v, const Spaltenraster& raster, double t0, int y0,
+                            int y1, int laenge, double d) {
+  if (laenge < 1 || !(d > 0)) {
+    v.Punkt(t0, y0);
+    v.Punkt(t0, y1);
+    return;
+  }
+  const auto ecke = [&](long long j) { return t0 + static_cast<double>(j) * d; };
+  const auto vorher = [&](long long j) { return j == 0 ? y0 : Stufenwert(y0, y1, laenge, j - 1); };
+  const auto nachher = [&](long long j) {
+    return j == laenge ? y1 : Stufenwert(y0, y1, laenge, j);
+  };
+  long long j = 0;
+  while (j <= laenge && v.Offen()) {
+    const int spalte = raster.Spalte(ecke(j));
+    v.Punkt(ecke(j), vorher(j));
+    if (!v.Offen()) return;
+    // The last vertex in this column: estimated from the column's end, then corrected.
+    const double spaltenende = raster.Spaltenstart(spalte + 1);
+    const double schaetzung = std::ceil((spaltenende - t0) / d) - 1;
+    long long bis = static_cast<long long>(
+        std::clamp(schaetzung, static_cast<double>(j), static_cast<double>(laenge)));
+    while (bis < laenge && raster.Spalte(ecke(bis + 1)) == spalte) ++bis;
+    while (bis > j && raster.Spalte(ecke(bis)) != spalte) --bis;
+    v.Punkt(ecke(bis), nachher(bis));
+    j = bis + 1;
+  }
+}
+
+}  // namespace
+
 std::vector<double> Punktzeiten(const Kurve& kurve) {
   std::vector<double> zeiten(kurve.punkte.size() + 1);
   double t = 0.0;
@@ -16,15 +53,26 @@ std::vector<double> Punktzeiten(const Kurve& kurve) {
   return zeiten;
 }
 
+Geradenbereich SichtbareGeraden(const std::vector<double>& zeiten, double start, double ende) {
+  // Segment i ends at zeiten[i + 1].
+  const auto enden = zeiten.begin() + 1;
+  const auto erste = std::lower_bound(enden, zeiten.end(), start);
+  if (erste == zeiten.end()) return {};
+  const auto jenseits = std::upper_bound(erste, zeiten.end(), ende);
+  const int letzte = static_cast<int>(zeiten.size()) - 2;
+  Geradenbereich bereich;
+  bereich.von = static_cast<int>(erste - enden);
+  bereich.bis = jenseits == zeiten.end() ? letzte : static_cast<int>(jenseits - enden);
+  return bereich;
+}
+
 void StufenAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<double>& zeiten, int von,
                      int bis, const Spaltenraster& raster) {
   Spaltenverdichter v(zug, raster);
   for (int i = von; i <= bis && v.Offen(); ++i) {
     const Kurvenpunkt& p = kurve.punkte[i];
-    const int y1 = GeradenEndwert(kurve, i);
-    StufenzugAnhaengen(
-        v, raster, zeiten[i], p.y, y1, p.laenge, ZeitbasisDauer(p.zeitbasis),
-        [&](long long k) { return Stufenwert(p.y, y1, p.laenge, static_cast<int>(k)); });
+    GeradenstufenAnhaengen(v, raster, zeiten[i], p.y, GeradenEndwert(kurve, i), p.laenge,
+                           ZeitbasisDauer(p.zeitbasis));
   }
 }
 

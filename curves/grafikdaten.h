@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "curves/kurvensatz.h"
-#include "curves/spaltenverdichter.h"
+#include "editor/spaltenverdichter.h"
 
 // The panel's display choice.
 struct Kurvendarstellung {
@@ -23,6 +23,16 @@ struct Kurvendarstellung {
 
 // Point times T0 .. Tn of a curve (n = anzahlPunkte; Tn = Kurvendauer), added in point order.
 std::vector<double> Punktzeiten(const Kurve& kurve);
+
+// Segments von .. bis (inclusive) that the main graph plots for the view start .. ende: from the
+// first whose end is at or after start to the first whose end lies beyond ende (or the last).
+// Empty when no segment reaches start.
+struct Geradenbereich {
+  int von = 0;
+  int bis = -1;
+  bool Leer() const { return bis < von; }
+};
+Geradenbereich SichtbareGeraden(const std::vector<double>& zeiten, double start, double ende);
 
 // The staircase the device outputs for segments von .. bis, reduced to the columns: value k
 // of a segment holds from t0 + k*d to t0 + (k+1)*d, and a vertical line at the segment's end

@@ -1,14 +1,9 @@
 #include "curves/speicherfrage.h"
 
-#include <filesystem>
-
-#include "app/programmende.h"
+#include "editor/speicherfrage.h"
 
 int AbbruchWeilKurvenNichtGespeichert(const Kurvensatz& satz, Fehlerausgabe& fehler,
                                       const std::function<int()>& speichern) {
-  if (!satz.gKurvenGeaendert) return 0;
-  std::string name = std::filesystem::path(satz.gKurvendateiname).filename().string();
-  if (name.empty()) name = "Kurvengenerator";
-  return AenderungenSpeichernFragen(fehler.dialoge(), name, speichern,
-                                    [&fehler](int code) { fehler.NOV_Fehlerpopup(code); });
+  return UngespeicherteAenderungenFragen(satz.gKurvenGeaendert, satz.gKurvendateiname,
+                                         "Kurvengenerator", fehler, speichern);
 }

@@ -7,7 +7,7 @@
 #include <QRgb>
 #include <vector>
 
-#include "curves/spaltenverdichter.h"
+#include "editor/spaltenverdichter.h"
 
 class QCPAbstractItem;
 class QCPGraph;

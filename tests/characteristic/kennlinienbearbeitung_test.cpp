@@ -205,3 +205,25 @@ TEST(Kennlinienansicht, ZoomMarkeUndBildlauf) {
   EXPECT_TRUE(KennlYZoomSetzen(z, konfig, 10.9, 20));
   EXPECT_EQ(z.gKennlYZoomMin, 10);
 }
+
+TEST(Kennlinienansicht, AchsenUndBegrenzungsfeld) {
+  Kennlinienzustand z;
+  Konfiguration konfig;  // 0..10 V
+  konfig.ineinheit[0] = "bar";
+  konfig.inskalamin[0] = -1;
+  konfig.outeinheit[1] = "mA";
+  konfig.outskalamax[1] = 20;
+  z.gKennlYZoomMin = 819;
+  const Kennlachsen a = KennlAchsenBerechnen(z, konfig);
+  EXPECT_EQ(a.x.einheit, "bar");
+  EXPECT_DOUBLE_EQ(a.x.versatz, -1);
+  EXPECT_DOUBLE_EQ(a.x.verstaerkung, 11.0 / 4095);
+  EXPECT_EQ(a.y.einheit, "V");
+  EXPECT_EQ(a.yMin, 819);
+  EXPECT_DOUBLE_EQ(a.yZoomMin, 2);
+  EXPECT_DOUBLE_EQ(a.yZoomMax, 10);
+  const Begrenzungsfeld f = KennlBegrenzungsfeld(konfig);
+  EXPECT_EQ(f.beschriftung, "Analogausgang2 [mA]");
+  EXPECT_DOUBLE_EQ(f.min, 0);
+  EXPECT_DOUBLE_EQ(f.max, 20);
+}

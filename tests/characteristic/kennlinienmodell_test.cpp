@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "characteristic/kennlinienangaben.h"
 #include "characteristic/kennlinienraster.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
 
@@ -91,4 +92,20 @@ TEST(Kennlinienmodell, NaechsterPunktNimmtBeiGleichstandDenErsten) {
   EXPECT_EQ(KennlNaechsterPunkt(z, 50, 2000, plot), 0);  // points 0 and 1 equally near
   EXPECT_EQ(KennlNaechsterPunkt(z, 200, 0, plot), 2);
   EXPECT_EQ(KennlNaechsterPunkt(z, 100, 2999, plot), 1);
+}
+
+TEST(Kennlinienmodell, KommentarUndAnstiegszeit) {
+  Kennlinienzustand z;
+  EXPECT_FALSE(KennlKommentarSetzen(z, ""));
+  EXPECT_FALSE(z.gKennlGeaendert);
+  std::string lang;
+  for (int i = 0; i < 1000; ++i) lang += "ä";
+  EXPECT_TRUE(KennlKommentarSetzen(z, lang));
+  EXPECT_TRUE(z.gKennlGeaendert);
+  EXPECT_EQ(z.gKennlinie.kommentar.size(), 999u * 2);  // 999 characters of two UTF-8 bytes
+  EXPECT_EQ(KennlKommentarVorschau(z.gKennlinie.kommentar).size(), 30u * 2);
+  KennlAnstiegszeitSetzen(z, 1000);
+  EXPECT_DOUBLE_EQ(z.gKennlAnstiegszeit, 819);
+  KennlAnstiegszeitSetzen(z, 200);
+  EXPECT_DOUBLE_EQ(z.gKennlAnstiegszeit, 204.75);
 }

@@ -17,8 +17,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cmath>
 #include <functional>
+#include <random>
 
+#include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennliniengraphen.h"
 #include "characteristic/kennlinienpanel.h"
 #include "characteristic/kennlinienpanelini.h"
@@ -391,6 +394,41 @@ class KennlinienpanelTest : public QObject {
     u.Graph()->setFocus();
     u.Graph()->replot();
     QVERIFY(u.shell.fenster.grab().save(ziel));
+  }
+
+  void GezeichneteStufenSindDieTabelleDesAbbilds() {
+    Umgebung u("[kennlinie]\ndarstellung = 2\n");
+    std::mt19937 zufall(7);
+    std::uniform_int_distribution<int> wert(0, kKennlRohMax), laenge(1, 300);
+    auto& punkte = u.zustand.gKennlinie.punkte;
+    punkte.clear();
+    for (int x = 0; x < kKennlRohMax - 300; x += punkte.back().laenge)
+      punkte.push_back({wert(zufall), laenge(zufall), 0});
+    punkte.back().laenge = 1;
+    // Four pixel columns per X step keep every step of the staircase.
+    u.Graph()->setMinimumSize(4 * 4096, 300);
+    u.Graph()->resize(4 * 4096, 300);
+    u.Aktion("ST")->trigger();
+
+    std::vector<int> gezeichnet(kKennlRohMax, -1);
+    for (QRgb farbe : {QRgb(0x0000FF), QRgb(0x9696FF)}) {
+      QCPGraph* stufen = nullptr;
+      for (int i = 0; i < u.Graph()->graphCount(); ++i)
+        if (u.Graph()->graph(i)->pen().color() == QColor(farbe)) stufen = u.Graph()->graph(i);
+      QVERIFY(stufen != nullptr && stufen->dataCount() > 0);
+      for (int i = 0; i + 1 < stufen->dataCount(); ++i) {
+        const QCPGraphData a = *stufen->data()->at(i);
+        const QCPGraphData b = *stufen->data()->at(i + 1);
+        if (a.value != b.value) continue;
+        for (int x = int(std::ceil(a.key)); x < b.key && x < kKennlRohMax; ++x)
+          gezeichnet[x] = int(a.value);
+      }
+    }
+    std::vector<uint8_t> abbild;
+    QCOMPARE(KennlAbbildErstellen(u.zustand.gKennlinie, 0, 256, abbild), 0);
+    for (int x = 0; x < kKennlRohMax; ++x)
+      QCOMPARE(gezeichnet[x],
+               abbild[kKennlSlotKopf + 2 * x] << 8 | abbild[kKennlSlotKopf + 2 * x + 1]);
   }
 
   void LesenOhneKennlinienSetztDenTitelZurueck() {

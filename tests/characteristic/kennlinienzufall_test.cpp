@@ -6,6 +6,7 @@
 #include <random>
 
 #include "characteristic/kennlinienansicht.h"
+#include "characteristic/kennliniengrafik.h"
 #include "characteristic/kennlinienundo.h"
 #include "characteristic/kennlinienverschiebung.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
@@ -108,6 +109,7 @@ TEST(Kennlinienzufall, GrenzenBleibenUndAbgelehntesAendertNichts) {
           break;
         default:
           KennlBildlaufEnde(u.z, Ganz(zufall, 0, 100));
+          KennliniengrafikBerechnen(u.z, Ganz(zufall, 1, 3), 300, 100);
           break;
       }
       if (!geaendert) {

@@ -1,16 +1,15 @@
 #pragma once
-// Drawing a polyline into a graph of a fixed number of pixel columns: the columns over a range,
-// the column reducer that keeps what each column shows, and the staircase of a segment through
-// it. Both editors' graphs draw this way, so that the cost follows the pixel columns and not the
-// number of points or steps. Independent of either editor's model.
+// The column reducer of the editors' graphs: polylines in plot coordinates, the pixel columns of
+// a graph, and the reduction of a stream of vertices to what each column shows. Where more than
+// one vertex falls into a pixel column only the column's first, lowest, highest and last
+// vertices are kept, so the picture equals the full drawing at that resolution.
 
 #include <cstddef>
-#include <functional>
 #include <limits>
 #include <vector>
 
-// A polyline in plot coordinates: t in microseconds, y raw. Times never decrease; a NaN y ends
-// a piece, so that the next point is not joined to it.
+// A polyline in plot coordinates: t (time in microseconds, or raw X) and y raw. t never
+// decreases; a NaN y ends a piece, so that the next point is not joined to it.
 struct Linienzug {
   std::vector<double> t;
   std::vector<double> y;
@@ -22,7 +21,7 @@ struct Linienzug {
   }
 };
 
-// Pixel columns over the time range start .. ende: column c covers
+// Pixel columns over the X range start .. ende: column c covers
 // [start + c * (ende - start) / spalten, start + (c + 1) * (ende - start) / spalten), the last
 // column ende as well.
 class Spaltenraster {
@@ -46,17 +45,15 @@ class Spaltenraster {
 // Reduces a stream of polyline vertices (times never decreasing) to the first, lowest, highest
 // and last vertex of every column. Those four keep the column's vertical extent and the lines
 // into the neighbouring columns, so the reduced polyline covers the same pixels. Of the vertices
-// before the raster only the last one is kept, of those after it only the first. Both editors'
-// graphs draw through it.
+// before the raster only the last one is kept, of those after it only the first.
 class Spaltenverdichter {
  public:
   Spaltenverdichter(Linienzug& zug, const Spaltenraster& raster) : zug_(zug), raster_(raster) {}
   ~Spaltenverdichter() { Abschliessen(); }
-  Spaltenverdichter(const Spaltenverdichter&) = delete;
-  Spaltenverdichter& operator=(const Spaltenverdichter&) = delete;
 
   // False once a vertex after the raster arrived: the caller may stop.
   bool Offen() const { return !fertig_; }
+
   void Punkt(double t, double y);
 
  private:
@@ -65,6 +62,7 @@ class Spaltenverdichter {
     double t = 0.0;
     double y = 0.0;
   };
+
   void Abschliessen();
 
   Linienzug& zug_;
@@ -75,21 +73,3 @@ class Spaltenverdichter {
   bool fertig_ = false;
   Ecke erste_, tiefste_, hoechste_, letzte_;
 };
-
-// Value k (0 <= k < laenge) of a segment's staircase; monotone in k.
-using Stufenfunktion = std::function<int(long long k)>;
-// The staircase of one segment from (t0, y0) into the reducer: value k holds from t0 + k*d to
-// t0 + (k+1)*d, and a vertical line at the end t0 + laenge*d leads to y1. Only the vertices the
-// columns keep are computed, so the cost follows the columns, not laenge.
-void StufenzugAnhaengen(Spaltenverdichter& v, const Spaltenraster& raster, double t0, int y0,
-                        int y1, long long laenge, double d, const Stufenfunktion& wert);
-
-// Segments von .. bis (inclusive) that the main graph plots for the view start .. ende: from the
-// first whose end is at or after start to the first whose end lies beyond ende (or the last).
-// Empty when no segment reaches start.
-struct Geradenbereich {
-  int von = 0;
-  int bis = -1;
-  bool Leer() const { return bis < von; }
-};
-Geradenbereich SichtbareGeraden(const std::vector<double>& zeiten, double start, double ende);
