@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "app/fehlerausgabe.h"
@@ -26,7 +27,6 @@
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennliniengraphen.h"
 #include "characteristic/kennlinienmenues.h"
-#include "characteristic/kennlinienraster.h"
 #include "characteristic/kennlinientransfer.h"
 #include "characteristic/kennlinienundo.h"
 #include "characteristic/kennlinienverschiebung.h"
