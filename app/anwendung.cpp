@@ -4,7 +4,8 @@
 #include <QPushButton>
 
 #include "app/infopanel.h"
-#include "app/rahmenpanel.h"
+#include "characteristic/kennlinienpanel.h"
+#include "characteristic/kennlinienpanelini.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"
 #include "curves/kurvenpanel.h"
@@ -40,16 +41,6 @@ const Hauptknopfhilfe kHauptknoepfe[] = {
      "Kennlinienregelung wird abhängig von einem\nEingangssignal aufgrund einer beliebigen "
      "Kennlinie\nein Ausgangssignal erzeugt.\nDie PWC-2 kann bis zu 7 Kennlinien speichern. "
      "Die\nAuswahl der Kennlinie erfolgt über eine Analogspannung."},
-};
-
-struct Childpaneltitel {
-  int panel;
-  const char* titel;
-};
-
-// Panels whose contents are still to come, loaded as bare frames.
-constexpr Childpaneltitel kLeerePanels[] = {
-    {KENNLPNL, "Kennlinienregler"},
 };
 
 }  // namespace
@@ -94,14 +85,16 @@ void Anwendung::PanelsLaden() {
   konfig_.SkalierungAnmelden([this] { kurvenpanel_->Kurvenpanel_SkaliereYAchse(); });
   konfigpanel_ = new KonfigPanel(*shell_, konfig_);
   fenster_->ChildpanelHinzufuegen(konfigpanel_);
+  kennlinienpanel_ = new KennlinienPanel(*shell_, kennlinie_, konfig_, comPanel_->Zugang());
+  fenster_->ChildpanelHinzufuegen(kennlinienpanel_);
+  comPanel_->StartStoppKnoepfeAnbinden(kennlinienpanel_->StartKnopf(),
+                                       kennlinienpanel_->StoppKnopf());
+  programmende_.Anmelden(Editorplatz::Kennlinie, kennlinienpanel_);
+  konfig_.SkalierungAnmelden([this] { kennlinienpanel_->Kennlinienpanel_SkaliereYAchse(); });
   direktpanel_ = new DirektPanel(*shell_, konfig_, comPanel_->Zugang());
   fenster_->ChildpanelHinzufuegen(direktpanel_);
   programmende_.Anmelden(Editorplatz::Direkt, direktpanel_);
   konfig_.SkalierungAnmelden([this] { direktpanel_->Direktpanel_SkaliereElemente(); });
-  for (const auto& p : kLeerePanels)
-    fenster_->ChildpanelHinzufuegen(new Rahmenpanel(*shell_, p.panel, p.titel));
-  fehler_.FehleranzeigeAnmelden(Geraetepanel::Kennlinie,
-                                fenster_->Childpanel(KENNLPNL)->Fehleranzeige());
   fenster_->VerbindungsbildSetzen(bilder_->Neu(fenster_.get()));
   info_ = new Infopanel(fenster_.get());
   info_->VersionSetzen(kVersion, kDatum);
@@ -134,6 +127,8 @@ void Anwendung::EinstellungenAnmelden() {
   einstellungen_.Anmelden(Einstellungsabschnitt::Direkt, DirektAbschnitt(direktpanel_->Felder()));
   einstellungen_.Anmelden(Einstellungsabschnitt::Kurven,
                           KurvenAbschnitt(kurvenpanel_->Darstellung()));
+  einstellungen_.Anmelden(Einstellungsabschnitt::Kennlinie,
+                          KennlinienAbschnitt(kennlinienpanel_->Darstellung()));
 }
 
 int Anwendung::Starten() {
@@ -162,6 +157,7 @@ int Anwendung::WriteIni() {
 int Anwendung::InitialisierePanels() {
   konfigpanel_->InitialisiereKonfigPanel();
   if (const int fehler = kurvenpanel_->KurvenpanelInit(); fehler != 0) return fehler;
+  if (const int fehler = kennlinienpanel_->KennlinienpanelInit(); fehler != 0) return fehler;
   if (const int fehler = direktpanel_->DirektpanelInit(); fehler != 0) return fehler;
   comPanel_->CompanelInit();
   fenster_->Steuerelement(KNOPF_DIREKTHILFE)->hide();
@@ -173,6 +169,7 @@ int Anwendung::InitialisierePanels() {
 
 int Anwendung::DeinitialisierePanels() {
   kurvenpanel_->KurvenpanelClear();
+  kennlinienpanel_->KennlinienpanelClear();
   direktpanel_->DirektpanelClear();
   comPanel_->CompanelClear();
   return 0;

@@ -11,6 +11,7 @@
 #include "app/hauptfenster.h"
 #include "app/panelverwaltung.h"
 #include "app/programmende.h"
+#include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
@@ -24,6 +25,7 @@ class Infopanel;
 class ComPanel;
 class DirektPanel;
 class KonfigPanel;
+class KennlinienPanel;
 class KurvenPanel;
 
 constexpr const char* kVersion = "V 1.3";
@@ -61,6 +63,8 @@ class Anwendung : public QObject {
   KurvenPanel& Kurven() { return *kurvenpanel_; }
   DirektPanel& Direkt() { return *direktpanel_; }
   Kurvensatz& Kurvenmenge() { return kurven_; }
+  KennlinienPanel& Kennlinien() { return *kennlinienpanel_; }
+  Kennlinienzustand& Kennlinie() { return kennlinie_; }
   Infopanel& Info() { return *info_; }
   bool EndeAngefordert() const { return endeAngefordert_; }
 
@@ -91,6 +95,8 @@ class Anwendung : public QObject {
   KonfigPanel* konfigpanel_ = nullptr;
   ComPanel* comPanel_ = nullptr;
   KurvenPanel* kurvenpanel_ = nullptr;
+  Kennlinienzustand kennlinie_;
+  KennlinienPanel* kennlinienpanel_ = nullptr;
   DirektPanel* direktpanel_ = nullptr;
   bool endeAngefordert_ = false;
 };

@@ -1,94 +1,21 @@
 #include "curves/kurvendialogfenster.h"
 
-#include <QCursor>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <functional>
 
-#include "app/zeichensatz.h"
 #include "curves/grafikdaten.h"
 #include "curves/kurvenangaben.h"
 #include "curves/kurvengrafik.h"
+#include "ui/eingabedialog.h"
 
 namespace {
 
 constexpr double kZeitMax = 1e9;
 constexpr double kWertGrenze = 1e9;
-constexpr int kAbstandUnterZeiger = 20;
-
-// A dialog that closes with OK; Escape or the window's close button first run zuruecksetzen,
-// which puts the shown values back, and then close it the same way.
-class Eingabedialog : public QDialog {
- public:
-  Eingabedialog(const std::string& titel, QWidget* eltern) : QDialog(eltern) {
-    setWindowTitle(QString::fromStdString(titel));
-    setModal(true);
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setObjectName("OK");
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout_ = new QVBoxLayout(this);
-    layout_->addWidget(knoepfe);
-  }
-  void Hinzufuegen(QWidget* teil) { layout_->insertWidget(layout_->count() - 1, teil); }
-  void Hinzufuegen(QLayout* teil) { layout_->insertLayout(layout_->count() - 1, teil); }
-  std::function<void()> zuruecksetzen;
-
-  void reject() override {
-    if (zuruecksetzen) zuruecksetzen();
-    accept();
-  }
-
- private:
-  QVBoxLayout* layout_;
-};
-
-// After every edit of the comment: a character that the curve file cannot store takes the edit
-// back, with a message under the box; a text beyond the file's 999 characters is cut.
-void KommentarPruefen(QPlainTextEdit& feld, QLabel& meldung, QString& angenommen) {
-  const QString jetzt = feld.toPlainText();
-  const std::string inhalt = jetzt.toStdString();
-  const QSignalBlocker sperre(&feld);
-  if (const auto zeichen = ErstesNichtDarstellbaresZeichen(inhalt)) {
-    const int zurueck =
-        feld.textCursor().position() - static_cast<int>(jetzt.size() - angenommen.size());
-    feld.setPlainText(angenommen);
-    QTextCursor cursor = feld.textCursor();
-    cursor.setPosition(std::clamp(zurueck, 0, static_cast<int>(angenommen.size())));
-    feld.setTextCursor(cursor);
-    meldung.setText(QString::fromStdString(NichtDarstellbarMeldung(*zeichen)));
-    meldung.show();
-    return;
-  }
-  meldung.hide();
-  const std::string gekuerzt = KommentarKuerzen(inhalt);
-  if (gekuerzt != inhalt) {
-    feld.setPlainText(QString::fromStdString(gekuerzt));
-    feld.moveCursor(QTextCursor::End);
-  }
-  angenommen = feld.toPlainText();
-}
 
 }  // namespace
-
-QDoubleSpinBox* Zahlfeld(const char* name, int nachkommastellen, double min, double max,
-                         QWidget* eltern) {
-  auto* feld = new QDoubleSpinBox(eltern);
-  feld->setObjectName(name);
-  feld->setLocale(QLocale::c());
-  feld->setDecimals(nachkommastellen);
-  feld->setRange(min, max);
-  return feld;
-}
 
 Zeitfeldzeile::Zeitfeldzeile(bool nurLesen, QWidget* eltern) : QWidget(eltern) {
   struct Feld {
@@ -122,12 +49,6 @@ void Zeitfeldzeile::Setzen(const Zeitfelder& zeit) {
 
 Zeitfelder Zeitfeldzeile::Lesen() const {
   return {felder_[0]->value(), felder_[1]->value(), felder_[2]->value(), felder_[3]->value()};
-}
-
-void UnterDemZeigerAusfuehren(QDialog& dialog) {
-  dialog.adjustSize();
-  dialog.move(QCursor::pos() + QPoint(0, kAbstandUnterZeiger));
-  dialog.exec();
 }
 
 Punkteingabe KurvenDialogfenster::Punktdialog(const std::string& titel, int punkt,
@@ -180,24 +101,5 @@ Zeitfelder KurvenDialogfenster::Geradendialog(const std::string& titel, int gera
 
 std::string KurvenDialogfenster::Kommentardialog(const std::string& titel,
                                                  const std::string& text) {
-  // The last text the field accepted, to go back to when an edit is refused; it outlives the
-  // dialog, whose field refers to it.
-  QString angenommen;
-  Eingabedialog dialog(titel, eltern_);
-  auto* feld = new QPlainTextEdit(&dialog);
-  feld->setObjectName("KOMMENTARTEXT");
-  feld->setMinimumSize(420, 220);
-  dialog.Hinzufuegen(feld);
-  auto* meldung = new QLabel(&dialog);
-  meldung->setObjectName("KOMMENTARMELDUNG");
-  meldung->setStyleSheet("color: #C00000");
-  meldung->hide();
-  dialog.Hinzufuegen(meldung);
-  QObject::connect(feld, &QPlainTextEdit::textChanged, feld,
-                   [feld, meldung, &angenommen] { KommentarPruefen(*feld, *meldung, angenommen); });
-  const auto zeigen = [&] { feld->setPlainText(QString::fromStdString(text)); };
-  zeigen();
-  dialog.zuruecksetzen = zeigen;
-  UnterDemZeigerAusfuehren(dialog);
-  return feld->toPlainText().toStdString();
+  return ::Kommentardialog(eltern_, titel, text, KommentarKuerzen);
 }

@@ -12,14 +12,11 @@
 
 #include "curves/kurvendialoge.h"
 #include "curves/kurvensatz.h"
+#include "ui/eingabedialog.h"
 
 class QDialog;
 class QDoubleSpinBox;
 class Kurvengrafik;
-
-// A number field with a decimal point whatever the language.
-QDoubleSpinBox* Zahlfeld(const char* name, int nachkommastellen, double min, double max,
-                         QWidget* eltern);
 
 // Hours, minutes, seconds and milliseconds in one row (XSTUNDEN, XMINUTEN, XSEKUNDEN,
 // XMILISEKUNDEN); read-only rows serve as display.
@@ -44,7 +41,7 @@ class KurvenDialogfenster : public Kurvendialoge {
                            const Punkteingabe& anzeige) override;
   Zeitfelder Geradendialog(const std::string& titel, int gerade, const Zeitfelder& dauer) override;
   // The comment text box takes at most 999 characters; a character that Windows-1252 cannot
-  // hold is refused, with a message under the box. Returns the text with its lines joined by
+  // hold is taken out, with a message under the box. Returns the text with its lines joined by
   // "\n".
   std::string Kommentardialog(const std::string& titel, const std::string& text);
 
@@ -53,6 +50,3 @@ class KurvenDialogfenster : public Kurvendialoge {
   Kurvengrafik& grafik_;
   QWidget* eltern_;
 };
-
-// Runs a dialog modally at 20 pixels below the pointer.
-void UnterDemZeigerAusfuehren(QDialog& dialog);

@@ -10,58 +10,22 @@
 #include "ui/einheitenticker.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
+#include "ui/grafikplot.h"
 #include "ui/zeitticker.h"
 
 namespace {
 
-constexpr QRgb kRot = 0xFF0000;
-constexpr QRgb kBlau = 0x0000FF;
-constexpr QRgb kHellrot = 0xFF9696;   // 255/150/150
-constexpr QRgb kHellblau = 0x9696FF;  // 150/150/255
+constexpr QRgb kRot = kGrafikRot;
+constexpr QRgb kBlau = kGrafikBlau;
+constexpr QRgb kHellrot = kGrafikHellrot;
+constexpr QRgb kHellblau = kGrafikHellblau;
 constexpr QRgb kHintergrund = 0x008080;
 constexpr QRgb kGelb = 0xFFFF00;
-constexpr QRgb kGruen = 0x008000;
+constexpr QRgb kGruen = kGrafikGruen;
 
 void GraphEinrichten(QCustomPlot* plot) {
-  plot->axisRect()->setBackground(Qt::black);
-  plot->setNotAntialiasedElements(QCP::aeAll);
-  plot->setPlottingHint(QCP::phFastPolylines, true);
-  for (QCPAxis* achse : {plot->xAxis, plot->yAxis}) {
-    achse->grid()->setPen(QPen(QColor(0x404040), 0, Qt::DotLine));
-    achse->grid()->setZeroLinePen(Qt::NoPen);
-  }
-  plot->yAxis->setRange(0, kKurvenwertMax);
+  GraphGrundeinrichten(plot);
   ZeitachseEinrichten(plot->xAxis);
-}
-
-QCPGraph* Plottable(QCustomPlot* plot, QRgb farbe, int breite = 1) {
-  auto* g = new QCPGraph(plot->xAxis, plot->yAxis);
-  g->setAdaptiveSampling(false);  // the data are reduced to the pixel columns already
-  g->setPen(QPen(QColor(farbe), breite));
-  g->setLineStyle(QCPGraph::lsLine);
-  g->setSelectable(QCP::stNone);
-  return g;
-}
-
-void DatenSetzen(QCPGraph* g, const Linienzug& zug) {
-  QVector<QCPGraphData> daten(static_cast<qsizetype>(zug.Groesse()));
-  for (std::size_t i = 0; i < zug.Groesse(); ++i) daten[i] = QCPGraphData(zug.t[i], zug.y[i]);
-  g->data()->set(daten, true);
-}
-
-// Pixel columns of a graph: the widget's device pixels, at least as fine as its plot area.
-int Spalten(const QCustomPlot* plot) {
-  return std::max(1, static_cast<int>(plot->width() * plot->devicePixelRatioF()));
-}
-
-void Entfernen(QPointer<QCPAbstractItem>& element) {
-  if (element) element->parentPlot()->removeItem(element.data());
-  element.clear();
-}
-
-void AlleEntfernen(std::vector<QPointer<QCPAbstractItem>>& elemente) {
-  for (QPointer<QCPAbstractItem>& element : elemente) Entfernen(element);
-  elemente.clear();
 }
 
 }  // namespace
@@ -143,7 +107,7 @@ void Kurvengrafik::DatenZeichnen() {
   klein_->xAxis->setRange(0, daten_.kleinXMax);
   DatenSetzen(uebersicht_, daten_.uebersicht);
   Entfernen(rahmen_);
-  rahmen_ = Rechteck(klein_, kRot, satz_.ansicht.gAnsichtStart, satz_.ansicht.gAnsichtEnde + 1);
+  rahmen_ = ::Rechteck(klein_, kRot, satz_.ansicht.gAnsichtStart, satz_.ansicht.gAnsichtEnde + 1);
   MarkierungZeichnen();
 }
 
@@ -184,19 +148,9 @@ void Kurvengrafik::MarkierungZeichnen() {
   const Markierung& m = satz_.markierung;
   if (m.gMarkierungAktiv)
     for (QCustomPlot* plot : {graph_, klein_})
-      markierung_.emplace_back(Rechteck(plot, kGruen, m.gMarkierungStart, m.gMarkierungEnde));
+      markierung_.emplace_back(::Rechteck(plot, kGruen, m.gMarkierungStart, m.gMarkierungEnde));
   graph_->replot(QCustomPlot::rpQueuedReplot);
   klein_->replot(QCustomPlot::rpQueuedReplot);
-}
-
-QCPItemRect* Kurvengrafik::Rechteck(QCustomPlot* plot, unsigned farbe, double x0, double x1) {
-  auto* rechteck = new QCPItemRect(plot);
-  rechteck->topLeft->setCoords(x0, kKurvenwertMax);
-  rechteck->bottomRight->setCoords(x1, 0);
-  rechteck->setPen(QPen(QColor(static_cast<QRgb>(farbe))));
-  rechteck->setBrush(Qt::NoBrush);
-  rechteck->setSelectable(false);
-  return rechteck;
 }
 
 void Kurvengrafik::ZeitbasisMarkenZeichnen(bool an) {

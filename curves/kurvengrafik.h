@@ -95,7 +95,6 @@ class Kurvengrafik : public QObject {
   void YAchseSetzen();
   void MarkenUebergeben();
   void Bildlaufende(int position);
-  QCPItemRect* Rechteck(QCustomPlot* plot, unsigned farbe, double x0, double x1);
 
   Kurvensatz& satz_;
   const Konfiguration& konfig_;

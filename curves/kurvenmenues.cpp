@@ -2,11 +2,7 @@
 
 namespace {
 
-constexpr QKeyCombination kKeine(Qt::Key_unknown);
-
-constexpr QKeyCombination Strg(Qt::Key taste) {
-  return QKeyCombination(Qt::ControlModifier, taste);
-}
+constexpr QKeyCombination kKeine = kKeineTaste;
 
 const char* const kKurvenHilfe = "Wählt eine Kurve zum bearbeiten aus.";
 const char* const kHintergrundHilfe =

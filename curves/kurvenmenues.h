@@ -3,19 +3,10 @@
 // caption, its direct-help text, its shortcut and, where the toolbar has one, the tooltip and
 // picture of its button. Also the help texts of the panel's controls.
 
-#include <QKeySequence>
 #include <array>
 
 #include "curves/kurvensatz.h"
-
-struct Menuepunkt {
-  const char* name;       // the item's constant, e.g. "NEU"
-  const char* text;       // caption
-  const char* hilfe;      // direct-help text; empty: in help mode the item does nothing
-  QKeyCombination taste;  // shortcut; Qt::Key_unknown for none
-  const char* tooltip;    // toolbar button; nullptr when the toolbar has none
-  const char* bild;       // its picture
-};
+#include "ui/menuepunkt.h"
 
 // "Datei" without "Beenden", which every child panel has.
 extern const std::array<Menuepunkt, 7> kDateiPunkte;

@@ -41,6 +41,7 @@
 #include "ui/fehleranzeigewidget.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
+#include "ui/panelbausteine.h"
 #include "ui/verbindungsbild.h"
 #include "ui/werkzeugleiste.h"
 
@@ -121,29 +122,18 @@ KurvenPanel::~KurvenPanel() {
 // ---- Construction -------------------------------------------------------------------------
 
 QAction* KurvenPanel::Punkt(QMenu* menue, const Menuepunkt& punkt, const QString& name) {
-  QAction* aktion = menue->addAction(punkt.text);
-  Kennzeichnen(aktion, punkt, name);
-  return aktion;
+  return Menueeintrag(menue, punkt, name);
 }
 
 QAction* KurvenPanel::Befehl(QMenu* menue, const Menuepunkt& punkt,
                              std::function<void()> ausfuehren) {
-  QAction* aktion = Punkt(menue, punkt);
-  shell_.hilfe.Befehl(aktion, punkt.hilfe, std::move(ausfuehren));
-  return aktion;
+  return Befehlseintrag(shell_.hilfe, menue, punkt, std::move(ausfuehren));
 }
 
 QAction* KurvenPanel::Auswahl(QMenu* menue, const Menuepunkt& punkt, const QString& name,
                               std::function<void()> ausfuehren) {
-  QAction* aktion = Punkt(menue, punkt, name);
-  aktion->setCheckable(true);
-  const QString hilfe = punkt.hilfe;
-  // A checkable item flips its mark when chosen; the state decides, also in help mode.
-  connect(aktion, &QAction::triggered, this, [this, hilfe, ausfuehren = std::move(ausfuehren)] {
-    shell_.hilfe.Ausfuehren(hilfe, ausfuehren);
-    ZustandAnzeigen();
-  });
-  return aktion;
+  return Auswahleintrag(shell_.hilfe, menue, punkt, name, std::move(ausfuehren),
+                        [this] { ZustandAnzeigen(); });
 }
 
 void KurvenPanel::MenueAnlegen() {
@@ -266,21 +256,12 @@ void KurvenPanel::LeisteAnlegen() {
 }
 
 void KurvenPanel::Hilfe(QWidget* feld, const char* text) {
-  shell_.hilfe.Hilfe(feld, text);
-  // Clicks on a spin box's text go to the line edit inside it.
-  if (auto* zahl = qobject_cast<QAbstractSpinBox*>(feld))
-    if (auto* text_feld = zahl->findChild<QLineEdit*>()) shell_.hilfe.Hilfe(text_feld, text);
+  Feldhilfe(shell_.hilfe, feld, text);
 }
 
 QPushButton* KurvenPanel::Knopf(const char* name, const QString& text, const char* hilfe,
                                 std::function<void()> ausfuehren) {
-  auto* knopf = new QPushButton(text, Inhalt());
-  knopf->setObjectName(name);
-  Hilfe(knopf, hilfe);
-  connect(knopf, &QPushButton::clicked, this, [this, hilfe, ausfuehren = std::move(ausfuehren)] {
-    shell_.hilfe.Ausfuehren(hilfe, ausfuehren);
-  });
-  return knopf;
+  return Hilfeknopf(shell_.hilfe, Inhalt(), name, text, hilfe, std::move(ausfuehren));
 }
 
 void KurvenPanel::TeileAnlegen() {

@@ -1,6 +1,6 @@
-// Draws the toolbar pictures of the curves panel into this folder: <name>.png (16 x 16) and
-// <name>@2x.png (32 x 32) for high-density screens. The pictures are committed; run this only
-// to change them:
+// Draws the toolbar pictures of the curves and characteristic panels into this folder: <name>.png
+// (16 x 16) and <name>@2x.png (32 x 32) for high-density screens. The pictures are committed; run
+// this only to change them:
 //   g++ -std=c++20 -fPIC knoepfe_zeichnen.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/kz
 //   QT_QPA_PLATFORM=offscreen /tmp/kz curves/buttons
 
@@ -206,6 +206,14 @@ std::vector<Bild> Bilder() {
                  p.drawLine(QPointF(0.5, 10), QPointF(15.5, 10));
                  p.setPen(Stift(QColor(0xC0, 0xA0, 0x00), 1.5));
                  p.drawLine(QPointF(6, 0.5), QPointF(6, 15.5));
+               }});
+  // The characteristic's "Koordinaten anzeigen": the crosshair without the time-base line.
+  b.push_back({"xyzeigen2", [](QPainter& p) {
+                 Kurvenlinie(p, kRot);
+                 p.setPen(QPen(kDunkel, 1.0, Qt::DotLine));
+                 p.drawLine(QPointF(9, 0.5), QPointF(9, 15.5));
+                 p.drawLine(QPointF(0.5, 10), QPointF(15.5, 10));
+                 Punkt(p, {9, 10}, kGelb, 1.8);
                }});
   b.push_back({"punktdel", [](QPainter& p) {
                  Kurvenlinie(p, kRot);

@@ -9,6 +9,8 @@
 #include "app/anwendung.h"
 #include "app/dateischreiben.h"
 #include "app/infopanel.h"
+#include "app/ini.h"
+#include "characteristic/kennlinienpanel.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 
@@ -169,6 +171,32 @@ class ShellTest : public QObject {
     editor.antwort = 0;
     anwendung.Fenster().close();
     QVERIFY(anwendung.EndeAngefordert());
+  }
+
+  void KennlinieWirdNachDenKurvenGefragtUndIhreDarstellungGeschrieben() {
+    TempOrdner ordner;
+    SkriptDialoge dialoge;
+    const std::string pfad = ordner.datei("x.ini");
+    Anwendung anwendung(dialoge, pfad, LeereWurzeln(ordner));
+    anwendung.Starten();
+    anwendung.Kurvenmenge().gKurvenGeaendert = true;
+    anwendung.Kennlinie().gKennlGeaendert = true;
+    anwendung.Kennlinien().Darstellung() = 2;
+    dialoge.antworten = {2, 3};  // curves "Nein", characteristic "Abbrechen"
+    anwendung.Fenster().close();
+    QVERIFY(!anwendung.EndeAngefordert());
+    QCOMPARE(dialoge.fragen.size(), size_t{2});
+    QCOMPARE(dialoge.fragen[1].text,
+             std::string("Möchten Sie die Änderungen in Kennlinienregler speichern?"));
+    dialoge.antworten = {2, 2};
+    anwendung.Fenster().close();
+    QVERIFY(anwendung.EndeAngefordert());
+    anwendung.Beenden();
+    IniDatei ini = Ini_New(true);
+    QCOMPARE(Ini_ReadFromFile(ini, pfad), 0);
+    long darstellung = 0;
+    QCOMPARE(Ini_GetInt(ini, "kennlinie", "darstellung", darstellung), 1);
+    QCOMPARE(darstellung, 2L);
   }
 };
 

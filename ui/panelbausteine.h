@@ -1,0 +1,30 @@
+#pragma once
+// Building blocks of the editor panels: menu items from their table rows, command and choice
+// items that respect direct help, buttons with their help text, and help texts on fields.
+
+#include <QString>
+#include <functional>
+
+#include "ui/menuepunkt.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QWidget;
+class Direkthilfe;
+
+// The item of a table row: the row's constant (or the given name) as object name, its shortcut.
+QAction* Menueeintrag(QMenu* menue, const Menuepunkt& punkt, const QString& name = QString());
+// A command item: in help mode it shows the row's help text instead.
+QAction* Befehlseintrag(Direkthilfe& hilfe, QMenu* menue, const Menuepunkt& punkt,
+                        std::function<void()> ausfuehren);
+// A checkable item whose check mark the state decides: ausfuehren (or, in help mode, the help
+// text), then danach, which shows the state, also in help mode.
+QAction* Auswahleintrag(Direkthilfe& hilfe, QMenu* menue, const Menuepunkt& punkt,
+                        const QString& name, std::function<void()> ausfuehren,
+                        std::function<void()> danach);
+// A help text on a field; a spin box's text line gets it too, since clicks go there.
+void Feldhilfe(Direkthilfe& hilfe, QWidget* feld, const char* text);
+// A push button that runs ausfuehren, or shows its help text in help mode.
+QPushButton* Hilfeknopf(Direkthilfe& hilfe, QWidget* eltern, const char* name, const QString& text,
+                        const char* hilfetext, std::function<void()> ausfuehren);
