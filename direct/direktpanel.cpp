@@ -55,15 +55,23 @@ void WertZeigen(QDoubleSpinBox* feld, double wert) {
   feld->setValue(wert);
 }
 
+// A number field as wide as the values it shows; its wide range would otherwise make it as wide
+// as its longest possible number.
+class Schmalfeld : public QDoubleSpinBox {
+ public:
+  using QDoubleSpinBox::QDoubleSpinBox;
+  QSize sizeHint() const override { return {kFeldbreite, QDoubleSpinBox::sizeHint().height()}; }
+  QSize minimumSizeHint() const override {
+    return {kFeldbreite, QDoubleSpinBox::minimumSizeHint().height()};
+  }
+};
+
 QDoubleSpinBox* Zahlenfeld(QWidget* eltern, const QString& name, bool nurAnzeige) {
-  auto* feld = new QDoubleSpinBox(eltern);
+  auto* feld = new Schmalfeld(eltern);
   feld->setObjectName(name);
   feld->setRange(-kFeldgrenze, kFeldgrenze);
   feld->setKeyboardTracking(false);
   feld->setAlignment(Qt::AlignRight);
-  // The wide range would make the field as wide as its longest number.
-  feld->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  feld->setMinimumWidth(kFeldbreite);
   if (nurAnzeige) {
     feld->setReadOnly(true);
     feld->setButtonSymbols(QAbstractSpinBox::NoButtons);

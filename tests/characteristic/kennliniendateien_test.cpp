@@ -101,7 +101,7 @@ TEST(Kennliniendateien, SpeichernUndLadenUeberDieFragen) {
   EXPECT_FALSE(v.z.gKennlGeaendert);
   EXPECT_EQ(v.z.gKennlDateiname, pfad);
 
-  // "Abbrechen" stops loading; "Ja" with a cancelled save goes on.
+  // "Abbrechen" stops loading; so does "Ja" with a cancelled save, which saved nothing.
   v.z.gKennlGeaendert = true;
   v.dialoge.antworten = {3};
   EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(v.z, v.konfig, v.fehler), 1);
@@ -109,7 +109,8 @@ TEST(Kennliniendateien, SpeichernUndLadenUeberDieFragen) {
   v.dialoge.antworten = {1};
   v.z.gKennlDateiname.clear();
   v.dialoge.dateien = {std::nullopt};
-  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(v.z, v.konfig, v.fehler), 0);
+  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(v.z, v.konfig, v.fehler), 1);
+  EXPECT_TRUE(v.z.gKennlGeaendert);
 }
 
 TEST(Kennliniendateien, FehlerhafteDateienAendernNichts) {

@@ -44,8 +44,9 @@ TEST(Pruefsignal, OptionenFestEingaengeBereichUndStartStopp) {
   zeit = 30.0;
   EXPECT_EQ(leitung.Empfangen("#1V3R\r"), "\x06#1V3R3.071\r");
   EXPECT_EQ(leitung.Empfangen("#1V2R\r"), "\x06#1V2R1.250\r");
-  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), "\x06#1M1R$01\r");
-  EXPECT_EQ(leitung.Empfangen("#1M1C01\r#1M1R\r"), "\x06\x06#1M1R$00\r");
+  // Bit 2 is set from the start: the box starts in curve operation.
+  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), "\x06#1M1R$05\r");
+  EXPECT_EQ(leitung.Empfangen("#1M1C01\r#1M1R\r"), "\x06\x06#1M1R$04\r");
 
   for (const std::string falsch : {"0", "-1", "1000", "x"}) {
     SimOptionen f;
