@@ -5,6 +5,7 @@
 #include "cli/argumente.h"
 #include "cli/befehl.h"
 #include "cli/geraetebefehle.h"
+#include "cli/kennlinienbefehle.h"
 #include "cli/kurvenbefehle.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // Every subcommand; a new group of subcommands adds its table to the list.
 std::vector<Befehl> AlleBefehle() {
   std::vector<Befehl> befehle;
-  for (std::vector<Befehl> (*gruppe)() : {Geraetebefehle, Kurvenbefehle}) {
+  for (std::vector<Befehl> (*gruppe)() : {Geraetebefehle, Kurvenbefehle, Kennlinienbefehle}) {
     const std::vector<Befehl> neu = gruppe();
     befehle.insert(befehle.end(), neu.begin(), neu.end());
   }

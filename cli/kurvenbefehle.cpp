@@ -1,12 +1,12 @@
 #include "cli/kurvenbefehle.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
 #include "app/dateischreiben.h"
 #include "app/fehlerausgabe.h"
 #include "cli/argumente.h"
+#include "cli/geraetesitzung.h"
 #include "curves/kurvendateien.h"
 #include "curves/kurvenexport.h"
 #include "curves/kurventransfer.h"
@@ -14,53 +14,6 @@
 namespace {
 
 using Argumente = std::vector<std::string>;
-
-// The COM settings of the command line: the session's port and address.
-class CliZugang : public Geraetezugang {
- public:
-  explicit CliZugang(Sitzung& s) : s_(s) {}
-  ComPorts& Ports() override { return s_.ports(); }
-  int OffenerComPort() const override { return s_.port(); }
-  char Adresse() const override { return s_.adresse(); }
-
- private:
-  Sitzung& s_;
-};
-
-// Keeps the last error the core puts on the error indicators.
-class Fehlermerker : public Fehleranzeige {
- public:
-  void FehlerZeigen(bool, const std::string&, int nummer) override { code = -nummer; }
-  int code = 0;
-};
-
-// The device operations of the core with the session's dialogs and indicators.
-struct Geraetesitzung {
-  explicit Geraetesitzung(Sitzung& s) : zugang(s), fehler(s.dialoge()) {
-    fehler.FehleranzeigeAnmelden(Geraetepanel::Kurven, &merker);
-  }
-  CliZugang zugang;
-  Fehlerausgabe fehler;
-  Fehlermerker merker;
-};
-
-// Removes the switch from the arguments; true when it was there.
-bool Schalter(Argumente& a, const char* name) {
-  const auto it = std::find(a.begin(), a.end(), name);
-  if (it == a.end()) return false;
-  a.erase(it);
-  return true;
-}
-
-// Removes the option and its value from the arguments; empty when it is not there.
-std::string Option(Argumente& a, const char* name) {
-  const auto it = std::find(a.begin(), a.end(), name);
-  if (it == a.end()) return "";
-  if (it + 1 == a.end()) throw Aufruffehler(std::string(name) + ": Dateiname fehlt");
-  std::string wert = *(it + 1);
-  a.erase(it, it + 2);
-  return wert;
-}
 
 // Loads a curve file with its configuration; a file that ends inside the points is an error.
 int Laden(const std::string& pfad, Kurvensatz& satz, Konfiguration& konfig) {
@@ -162,7 +115,7 @@ int Senden(Sitzung& s, Argumente a) {
   Kurvenabbild abbild;
   if (const int code = Abbilden(s, satz, abbild); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
-  Geraetesitzung g(s);
+  Geraetesitzung g(s, Geraetepanel::Kurven);
   KurvenSenden(satz, g.fehler, g.zugang, typ);
   if (g.merker.code != 0 || !pruefen) return g.merker.code;
   return KurvenAbbildPruefen(abbild, s.dialoge(), g.zugang, typ);
@@ -173,7 +126,7 @@ int Lesen(Sitzung& s, Argumente a) {
   const int typ = Schalter(a, "--dither") ? kDitherspeicher : kKurvenspeicher;
   AnzahlPruefen(a, 1, 1);
   if (const int code = s.PortOeffnen(); code != 0) return code;
-  Geraetesitzung g(s);
+  Geraetesitzung g(s, Geraetepanel::Kurven);
   Kurvensatz satz;
   if (const int code = KurvenLesen(satz, g.fehler, g.zugang, typ); code != 0) return code;
   if (g.merker.code != 0) return g.merker.code;

@@ -1,7 +1,6 @@
 #include "curves/kurvenexport.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 
 #include "app/dateischreiben.h"
 #include "curves/kurvenundo.h"
+#include "editor/textzeilen.h"
 
 namespace {
 
@@ -21,14 +21,6 @@ constexpr const char* kExportKopf =
     "# Spalte 3 = Zeitbasis\n"
     "# Spalte 4 = Kuvennummer\n"
     "\n";
-
-// "%.<stellen>f" with a decimal point whatever the process locale says.
-std::string Festkomma(double wert, int stellen) {
-  char puffer[400];
-  const auto [ende, fehler] =
-      std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-  return fehler == std::errc{} ? std::string(puffer, ende) : std::string("?");
-}
 
 std::string Punktzeile(double t, const Kurvenpunkt& punkt) {
   return Festkomma(t, 5) + '\t' + Festkomma(100.0 * punkt.y / 4095, 2) + '\t' +
@@ -45,40 +37,6 @@ std::string Punktzeilen(const Kurve& kurve) {
   return text;
 }
 
-// Reads lines of a stream, keeping at most kImportZeileMax characters of each (without the line
-// end, LF or CR LF).
-class Zeilenleser {
- public:
-  explicit Zeilenleser(std::istream& ein) : ein_(ein) {}
-
-  bool Naechste(std::string& zeile) {
-    zeile.clear();
-    size_t laenge = 0;
-    for (;;) {
-      // get() turns a failure of the stream's buffer into badbit.
-      const auto zeichen = ein_.get();
-      if (zeichen == std::char_traits<char>::eof()) {
-        if (laenge == 0) return false;
-        break;
-      }
-      if (zeichen == '\n') break;
-      // One character more than kept, so that a CR before the LF can be told from content.
-      if (zeile.size() <= kImportZeileMax) zeile += static_cast<char>(zeichen);
-      ++laenge;
-    }
-    if (laenge <= kImportZeileMax + 1 && !zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-    if (zeile.size() > kImportZeileMax) zeile.resize(kImportZeileMax);
-    return true;
-  }
-
- private:
-  std::istream& ein_;
-};
-
-bool Leerzeichen(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // A line that holds no point: empty, only blanks, or a comment ("#" after blanks).
 bool Ueberspringen(const std::string& zeile) {
   const size_t erstes = zeile.find_first_not_of(" \t");
@@ -91,62 +49,6 @@ struct Importzeile {
   double y = 0;
   std::string zeitbasis;
   int kurve = 0;
-};
-
-class Feldleser {
- public:
-  explicit Feldleser(const std::string& zeile)
-      : p_(zeile.data()), ende_(zeile.data() + zeile.size()) {}
-
-  bool Zahl(double& wert) {
-    Vorzeichen();
-    const auto [stelle, fehler] = std::from_chars(p_, ende_, wert, std::chars_format::general);
-    if (fehler != std::errc{} || !std::isfinite(wert)) return false;
-    if (minus_) wert = -wert;
-    p_ = stelle;
-    return true;
-  }
-  bool Zahl(int& wert) {
-    Vorzeichen();
-    long long gross = 0;
-    const auto [stelle, fehler] = std::from_chars(p_, ende_, gross);
-    if (fehler != std::errc{} || gross > 2147483647LL || gross < -2147483647LL) return false;
-    wert = static_cast<int>(minus_ ? -gross : gross);
-    p_ = stelle;
-    return true;
-  }
-  bool Wort(std::string& wort) {
-    Blanks();
-    const char* anfang = p_;
-    while (p_ != ende_ && !Leerzeichen(*p_)) ++p_;
-    wort.assign(anfang, p_);
-    return !wort.empty();
-  }
-  // One tab, blanks around it allowed.
-  bool Tab() {
-    while (p_ != ende_ && *p_ == ' ') ++p_;
-    if (p_ == ende_ || *p_ != '\t') return false;
-    ++p_;
-    return true;
-  }
-
- private:
-  void Blanks() {
-    while (p_ != ende_ && *p_ == ' ') ++p_;
-  }
-  void Vorzeichen() {
-    Blanks();
-    minus_ = false;
-    if (p_ != ende_ && (*p_ == '+' || *p_ == '-')) {
-      minus_ = *p_ == '-';
-      ++p_;
-      if (p_ != ende_ && (*p_ == '+' || *p_ == '-')) p_ = ende_;  // one sign only
-    }
-  }
-
-  const char* p_;
-  const char* ende_;
-  bool minus_ = false;
 };
 
 std::optional<Importzeile> ZeileLesen(const std::string& zeile) {
@@ -230,7 +132,7 @@ int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {
 
 Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte) {
   std::vector<Kurvenpunkt> neu;
-  Zeilenleser leser(ein);
+  Zeilenleser leser(ein, kImportZeileMax);
   std::string zeile;
   double letzteZeit = 0;
   for (int nummer = 1; leser.Naechste(zeile); ++nummer) {

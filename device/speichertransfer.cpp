@@ -157,17 +157,26 @@ int KurvenBlockSchreiben(Dialoge& dialoge, ComPorts& ports, int port, char adres
   if (start < 0) return -894119;
   if (anzahl < 0 || static_cast<size_t>(start) + anzahl > abbild.size()) return -895120;
 
-  Fortschritt fortschritt(dialoge, "Daten senden", "Daten senden");
+  return BloeckeSchreiben(&dialoge, ports, port, adresse, abbild.subspan(start, anzahl), start, typ,
+                          false);
+}
+
+int BloeckeSchreiben(Dialoge* dialoge, ComPorts& ports, int port, char adresse,
+                     std::span<const uint8_t> daten, int start, int typ, bool ausgerichtet) {
+  std::optional<Fortschritt> anzeige;
+  if (dialoge != nullptr) anzeige.emplace(*dialoge, "Daten senden", "Daten senden");
+  const int anzahl = static_cast<int>(daten.size());
   int adr = start;
   int rest = anzahl;
   while (rest > 0) {
-    const int laenge = std::min(kBlockGroesse, rest);
+    const int bis = ausgerichtet ? kBlockGroesse - adr % kBlockGroesse : kBlockGroesse;
+    const int laenge = std::min(bis, rest);
     const int ergebnis = NOVHLN1_SpeicherSchreiben(ports, port, adresse, typ, adr, laenge,
-                                                   abbild.subspan(adr, laenge));
+                                                   daten.subspan(adr - start, laenge));
     if (ergebnis < 0) return ergebnis;
     adr += laenge;
     rest -= laenge;
-    fortschritt.Setzen(Prozent(anzahl, rest));
+    if (anzeige) anzeige->Setzen(Prozent(anzahl, rest));
   }
   return 0;
 }

@@ -29,6 +29,11 @@ int NOVHLN1_SpeicherLesen(ComPorts& ports, int port, char adresse, int typ, int 
 // of at most 64 bytes, showing the progress dialog "Daten senden".
 int KurvenBlockSchreiben(Dialoge& dialoge, ComPorts& ports, int port, char adresse,
                          std::span<const uint8_t> abbild, int start, int anzahl, int typ);
+// Writes daten to device addresses start .. start + size - 1 of memory type typ in blocks of at
+// most 64 bytes; with ausgerichtet, the blocks end at the 64-byte boundaries of the device
+// address. With dialoge, shows the progress dialog "Daten senden". The port is not checked.
+int BloeckeSchreiben(Dialoge* dialoge, ComPorts& ports, int port, char adresse,
+                     std::span<const uint8_t> daten, int start, int typ, bool ausgerichtet);
 // Reads device addresses start .. start + anzahl - 1 into ziel[0 .. anzahl - 1] in blocks of at
 // most 64 bytes; with fortschritt, shows the progress dialog "Daten lesen".
 int KurvenBlockLesen(Dialoge& dialoge, ComPorts& ports, int port, char adresse, int start,

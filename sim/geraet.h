@@ -27,7 +27,10 @@ class Geraet {
   char adresse;
   std::string kennung;  // at most 26 characters fit the identification answer
   int baud = 9600;      // set by the older baud-rate command; the line's pacing may follow it
-  uint8_t modus = 0;
+  // Mode word. The box starts in curve-generator operation (value 4 set, value 2 clear); the
+  // characteristic controller switches it to characteristic operation (value 2 set, value 4
+  // clear) with the mode commands after writing a slot.
+  uint8_t modus = 4;
   uint8_t status = 0;
   uint8_t fehler = 0;
   std::array<double, 4> ausgaenge{};  // volts as last written

@@ -274,7 +274,7 @@ class CompanelTest : public QObject {
     // The hidden commands still work when invoked.
     u.Waehlen("COM 1");
     u.Teil<QPushButton>("EINGANG4START")->click();
-    QCOMPARE(int(geraet.modus), 1);
+    QCOMPARE(geraet.modus & 1, 1);
     u.Teil<QPushButton>("FEHLERABFRAGE")->click();
     QVERIFY(u.Teil<Lampe>("FEHLERBIT0")->An());
     QVERIFY(u.Teil<Lampe>("FEHLERBIT1")->An());

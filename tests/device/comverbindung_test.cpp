@@ -226,9 +226,9 @@ TEST(ComVerbindung, KennungStartStoppUndEingangVier) {
   a.verbindung.StoppAusfuehren();
   EXPECT_FALSE(geraet.laeuft);
   a.verbindung.EingangVierAusfuehren(true);
-  EXPECT_EQ(geraet.modus, 1);
+  EXPECT_EQ(geraet.modus & 1, 1);
   a.verbindung.EingangVierAusfuehren(false);
-  EXPECT_EQ(geraet.modus, 0);
+  EXPECT_EQ(geraet.modus & 1, 0);
   EXPECT_EQ(a.rahmen,
             (std::vector<std::string>{"#2IDR\r", "#2DF1\r", "#2DF2\r", "#2M1S01\r", "#2M1C01\r"}));
   EXPECT_EQ(a.anzeige.nummer, 0);

@@ -248,12 +248,12 @@ TEST(Novhln1, ModusUndStatus) {
   EXPECT_EQ(l.gesendet, "#2M1C0B\r");
   int modus = -1;
   EXPECT_EQ(NOVHLN1_ModusLesen(l.ports, 1, '2', modus), 0);
-  EXPECT_EQ(modus, 0xA0);
+  EXPECT_EQ(modus, 0xA4);  // the device starts with mode value 4
   l.Stoeren(Stoerart::FalschesEcho, 3);
   EXPECT_EQ(NOVHLN1_ModusLesen(l.ports, 1, '2', modus), -404159);
   l.Stoeren(Stoerart::Abgeschnitten, 2);
   EXPECT_EQ(NOVHLN1_ModusLesen(l.ports, 1, '2', modus), -404158);
-  EXPECT_EQ(modus, 0xA0);
+  EXPECT_EQ(modus, 0xA4);
 
   zwei.status = 0x81;
   zwei.fehler = 0x1F;

@@ -78,12 +78,12 @@ TEST(SimLeitung, StoerungenNachRahmenUndRate) {
   leitung.protokoll = [&](const Protokolleintrag& e) { log.push_back(ProtokollText(e)); };
   leitung.StoerungAufRahmen(2, {Stoerart::Can});
   leitung.StoerungAufRahmen(3, {Stoerart::Muell, 3});
-  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), kAck + "#1M1R$00\r");
+  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), kAck + "#1M1R$04\r");
   EXPECT_EQ(leitung.Empfangen("#1M1R\r"), "\x18");
   const std::string muell = leitung.Empfangen("#1DF1\r");
   ASSERT_EQ(muell.size(), 4u);
   EXPECT_EQ(muell.substr(3), kAck);
-  EXPECT_EQ(log[0], "1: #1M1R<CR> -> <ACK>#1M1R$00<CR>");
+  EXPECT_EQ(log[0], "1: #1M1R<CR> -> <ACK>#1M1R$04<CR>");
   EXPECT_EQ(log[1], "2: #1M1R<CR> -> <CAN> [can]");
   EXPECT_EQ(log[2].substr(log[2].size() - 9), "[muell 3]");
 

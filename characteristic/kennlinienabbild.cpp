@@ -1,0 +1,119 @@
+#include "characteristic/kennlinienabbild.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void U16BigSchreiben(uint8_t* ziel, unsigned wert) {
+  ziel[0] = static_cast<uint8_t>(wert >> 8);
+  ziel[1] = static_cast<uint8_t>(wert);
+}
+
+unsigned U16BigLesen(const uint8_t* quelle) {
+  return static_cast<unsigned>(quelle[0] << 8 | quelle[1]);
+}
+
+// Limited to 0..4095 (NaN gives 0), then rounded by adding 0.5 and truncating.
+int Gerundet(double wert) {
+  if (!(wert >= 0)) wert = 0;
+  if (wert > kKennlRohMax) wert = kKennlRohMax;
+  return static_cast<int>(wert + 0.5);
+}
+
+}  // namespace
+
+int KennlSlotAdresse(int slot) {
+  return (slot - 1) * kKennlSlotGroesse;
+}
+
+uint16_t KennlPruefsumme(std::span<const uint8_t> abbild, int letzte) {
+  unsigned summe = 1;
+  for (int i = 2; i <= letzte; ++i) summe += abbild[i];
+  return static_cast<uint16_t>(summe & 0xFFFF);
+}
+
+std::array<uint8_t, kKennlLeerblockGroesse> KennlLeerblock() {
+  std::array<uint8_t, kKennlLeerblockGroesse> block{};
+  block[9] = 1;
+  block[33] = 0xCD;
+  U16BigSchreiben(block.data(), KennlPruefsumme(block, kKennlLeerblockGroesse - 1));
+  return block;
+}
+
+int32_t AnstiegszeitCode(double t) {
+  if (t <= 409.5) {
+    double s = std::trunc(4095 * (0.1 / t));
+    if (s >= 4096) s = 4095;
+    if (!(s > 0)) s = 1;
+    return static_cast<int32_t>(s) * 256;
+  }
+  double f = std::trunc(256 - 1 / (4095 * (0.1 / t)) + 0.5);
+  if (!(f > 0)) f = 1;  // a time that is not a number too
+  if (f >= 256) f = 255;
+  return static_cast<int32_t>(f);
+}
+
+double AnstiegszeitAusCode(int32_t code) {
+  if (code <= 0) code = 1;
+  if (code >= 256) {
+    const int32_t schritte = std::min(code / 256, 4095);
+    return 0.1 / (schritte / 4095.0);
+  }
+  return 0.1 / ((1.0 / (256 - code)) / 4095);
+}
+
+int KennlAusgang2Roh(const Konfiguration& konfig, double wert) {
+  const double unten = RohYInEinheit(konfig, 2, 0);
+  const double oben = RohYInEinheit(konfig, 2, kKennlRohMax);
+  if (wert < unten) wert = unten;
+  if (wert > oben) wert = oben;
+  return Gerundet(EinheitInRohY(konfig, 2, wert));
+}
+
+int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t anstiegsCode,
+                         std::vector<uint8_t>& abbild) {
+  std::vector<uint8_t> neu(kKennlSlotGroesse, 0);
+  int p = kKennlSlotKopf;
+  int letzter = 0;
+  for (int i = 0; i < kennlinie.anzahlPunkte(); ++i) {
+    const Kennlinienpunkt& punkt = kennlinie.punkte[i];
+    const double y0 = punkt.y;
+    const double y1 = i < kennlinie.letzterPunkt() ? kennlinie.punkte[i + 1].y : y0;
+    letzter = Gerundet(std::trunc(y0));
+    for (int k = 0; k < punkt.laenge; ++k) {
+      if (p >= kKennlSlotGroesse - 1) return -1023505;
+      const double wert = (y0 - y1) / (0.0 - punkt.laenge) * (k - 0) + y0;
+      letzter = Gerundet(wert);
+      U16BigSchreiben(&neu[p], static_cast<unsigned>(letzter));
+      p += 2;
+    }
+  }
+  for (; p < kKennlSlotGroesse; p += 2) U16BigSchreiben(&neu[p], static_cast<unsigned>(letzter));
+  U16BigSchreiben(&neu[4], static_cast<unsigned>(ausgang2Roh));
+  neu[6] = static_cast<uint8_t>(anstiegsCode >> 16);
+  neu[7] = static_cast<uint8_t>(anstiegsCode >> 8);
+  neu[8] = static_cast<uint8_t>(anstiegsCode);
+  U16BigSchreiben(&neu[0], KennlPruefsumme(neu, kKennlSlotGroesse - 1));
+  abbild.swap(neu);
+  return 0;
+}
+
+Kennlslotkopf KennlSlotkopfLesen(std::span<const uint8_t> abbild) {
+  Kennlslotkopf kopf;
+  kopf.pruefsumme = static_cast<uint16_t>(U16BigLesen(&abbild[0]));
+  kopf.ausgang2 = static_cast<int>(U16BigLesen(&abbild[4]));
+  kopf.anstiegsCode = abbild[6] << 16 | abbild[7] << 8 | abbild[8];
+  kopf.leer = abbild[9] != 0;
+  return kopf;
+}
+
+std::vector<Kennlinienpunkt> KennlAbbildPunkte(std::span<const uint8_t> werte, int anzahl) {
+  std::vector<Kennlinienpunkt> punkte;
+  punkte.reserve(static_cast<std::size_t>(anzahl));
+  for (int i = 0; i < anzahl; ++i) {
+    const int wert = static_cast<int>(U16BigLesen(&werte[2 * static_cast<std::size_t>(i)]));
+    punkte.push_back({std::min(wert, kKennlRohMax), 1, 0});
+  }
+  return punkte;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What the file and device subcommands share: the session as the core's COM settings, the
+// error indicator that keeps the last device error, and reading switches and options.
+
+#include <string>
+#include <vector>
+
+#include "app/fehlerausgabe.h"
+#include "cli/sitzung.h"
+#include "device/geraetezugang.h"
+
+// The COM settings of the command line: the session's port and address.
+class CliZugang : public Geraetezugang {
+ public:
+  explicit CliZugang(Sitzung& s) : s_(s) {}
+  ComPorts& Ports() override { return s_.ports(); }
+  int OffenerComPort() const override { return s_.port(); }
+  char Adresse() const override { return s_.adresse(); }
+
+ private:
+  Sitzung& s_;
+};
+
+// Keeps the last error the core puts on the error indicators.
+class Fehlermerker : public Fehleranzeige {
+ public:
+  void FehlerZeigen(bool, const std::string&, int nummer) override { code = -nummer; }
+  int code = 0;
+};
+
+// The device operations of the core with the session's dialogs and the indicator of panel.
+struct Geraetesitzung {
+  Geraetesitzung(Sitzung& s, Geraetepanel panel) : zugang(s), fehler(s.dialoge()) {
+    fehler.FehleranzeigeAnmelden(panel, &merker);
+  }
+  CliZugang zugang;
+  Fehlerausgabe fehler;
+  Fehlermerker merker;
+};
+
+// Removes the switch from the arguments; true when it was there.
+bool Schalter(std::vector<std::string>& a, const char* name);
+// Removes the option and its value from the arguments; empty when it is not there. A missing
+// value throws Aufruffehler with "<name>: <fehlt>".
+std::string Option(std::vector<std::string>& a, const char* name,
+                   const char* fehlt = "Dateiname fehlt");
