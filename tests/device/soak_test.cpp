@@ -40,7 +40,7 @@ Soakzahlen Laufen(const std::vector<Soakzeile>& zeilen, long anzahl, uint32_t se
 TEST(Stoerungsdauertest, InProzessOhneBefund) {
   const uint32_t seed = SoakSeed(1);
   const std::vector<Soakzeile> zeilen = SoakTabelle();
-  const Soakzahlen z = Laufen(zeilen, SoakAnzahl(10000), seed);
+  const Soakzahlen z = Laufen(zeilen, SoakAnzahl("TVM5R_SOAK", 10000), seed);
   std::cout << SoakBericht("Störungsdauertest in-process", z, seed);
   EXPECT_EQ(z.abstuerze, 0) << z.erster;
   EXPECT_EQ(z.haenger, 0) << z.erster;

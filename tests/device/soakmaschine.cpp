@@ -155,8 +155,8 @@ std::vector<Soakstoerung> AlleSoakstoerungen() {
   return arten;
 }
 
-long SoakAnzahl(long vorgabe) {
-  const char* wert = std::getenv("TVM5R_SOAK");
+long SoakAnzahl(const char* variable, long vorgabe) {
+  const char* wert = std::getenv(variable);
   return wert != nullptr && std::atol(wert) > 0 ? std::atol(wert) : vorgabe;
 }
 

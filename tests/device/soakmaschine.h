@@ -112,8 +112,8 @@ struct Soakstoerung {
 };
 std::vector<Soakstoerung> AlleSoakstoerungen();
 
-// The number of exchanges: TVM5R_SOAK from the environment, else vorgabe.
-long SoakAnzahl(long vorgabe);
+// The number of exchanges: the environment variable's value, else vorgabe.
+long SoakAnzahl(const char* variable, long vorgabe);
 // The seed: TVM5R_SOAK_SEED from the environment, else vorgabe.
 uint32_t SoakSeed(uint32_t vorgabe);
 
