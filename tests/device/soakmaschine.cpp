@@ -28,29 +28,63 @@ void Merken(Soakzahlen& z, long nummer, const std::string& zeile, const char* wa
                 was, code);
 }
 
+// Arms a fault on one of the row's frames for the share anteil of the exchanges; true when the
+// exchange is disturbed (a dead line from an earlier hang-up counts too).
+bool StoerungWaehlen(const Soakzeile& zeile, Soakumgebung& u, std::mt19937& zufall, double anteil,
+                     Soakzahlen& z) {
+  static const std::vector<Soakstoerung> arten = AlleSoakstoerungen();
+  if (u.leitung == nullptr) return true;  // the device injects at its rates
+  const bool tot = u.leitung->TotRahmen() > 0;
+  if (std::uniform_real_distribution<double>(0, 1)(zufall) >= anteil) return tot;
+  const size_t art = zufall() % arten.size();
+  ++z.proStoerung[art];
+  const Soakstoerung& s = arten[art];
+  const int rahmen = static_cast<int>(zufall() % static_cast<unsigned>(zeile.rahmen));
+  // One flipped bit per answer: two could cancel in the additive checksum.
+  const int parameter = s.linie == Stoerart::Bitfehler ? 0 : static_cast<int>(zufall() % 3);
+  if (s.linie)
+    u.leitung->StoerungAufRahmen(u.leitung->Rahmenzahl() + 1 + rahmen, {*s.linie, parameter});
+  else
+    u.zaehler->StoerungSetzen(*s.port, rahmen);
+  return true;
+}
+
+// Counts what one exchange gave.
+void Werten(const Soakzeile& zeile, const Soakergebnis& e, const Soakumgebung& u, bool gestoert,
+            long nummer, Soakzahlen& z) {
+  const ZaehlPort& p = *u.zaehler;
+  ++z.austausche;
+  z.rahmen += p.rahmen;
+  z.timeouts += p.timeouts;
+  if (gestoert) ++z.gestoert;
+  if (e.code == 0) ++z.erfolgreich;
+  const auto befund = [&](long& zaehler, const char* was) {
+    ++zaehler;
+    Merken(z, nummer, zeile.name, was, e.code);
+  };
+  // Every request may cost one time-out and the characters of its longest answer.
+  const double zeichen = 10.0 / u.baud;
+  const double gewartet = p.timeouts * u.timeout + p.gelesen * zeichen;
+  if (gewartet > p.rahmen * (u.timeout + kLaengsteAntwort * zeichen))
+    befund(z.haenger, "Wartezeit über der Schranke");
+  if (e.code != 0 && zeile.codes.count(e.code) == 0) befund(z.fremdeCodes, "fremder Code");
+  if (e.code != 0 && e.modellGeaendert) befund(z.modellAenderungen, "Modell nach Fehler geändert");
+  if (!gestoert && Leitungsfehler(e.code))
+    befund(z.sauberGescheitert, "Leitungsfehler ohne Störung");
+  if (e.falsch && (e.pruefsummenGeschuetzt || !gestoert))
+    befund(z.falsch, "falscher Wert angenommen");
+  else if (e.falsch)
+    ++z.unerkanntOhneSumme;
+}
+
 // One exchange: draws the row and the fault, runs it and counts.
 void Austausch(const std::vector<Soakzeile>& zeilen, const std::vector<int>& lose, Soakumgebung& u,
                std::mt19937& zufall, double anteil, long nummer, Soakzahlen& z) {
   const int zeilennummer = lose[zufall() % lose.size()];
   const Soakzeile& zeile = zeilen[zeilennummer];
   ++z.proZeile[zeilennummer];
-  const std::vector<Soakstoerung> arten = AlleSoakstoerungen();
   u.zaehler->Neu();
-  bool gestoert = u.leitung == nullptr || u.leitung->TotRahmen() > 0;
-  if (u.leitung != nullptr && std::uniform_real_distribution<double>(0, 1)(zufall) < anteil) {
-    const size_t art = zufall() % arten.size();
-    const Soakstoerung s = arten[art];
-    ++z.proStoerung[art];
-    const int rahmen = static_cast<int>(zufall() % static_cast<unsigned>(zeile.rahmen));
-    // One flipped bit per answer: two could cancel in the additive checksum.
-    const int parameter = s.linie == Stoerart::Bitfehler ? 0 : static_cast<int>(zufall() % 3);
-    if (s.linie)
-      u.leitung->StoerungAufRahmen(u.leitung->Rahmenzahl() + 1 + rahmen, {*s.linie, parameter});
-    else
-      u.zaehler->StoerungSetzen(*s.port, rahmen);
-    gestoert = true;
-  }
-
+  const bool gestoert = StoerungWaehlen(zeile, u, zufall, anteil, z);
   Soakergebnis e;
   try {
     e = zeile.ausfuehren(u, zufall);
@@ -59,38 +93,7 @@ void Austausch(const std::vector<Soakzeile>& zeilen, const std::vector<int>& los
     Merken(z, nummer, zeile.name, "Ausnahme", 0);
   }
   if (u.leitung != nullptr) u.leitung->StoerungenLoeschen();
-
-  ZaehlPort& p = *u.zaehler;
-  ++z.austausche;
-  z.rahmen += p.rahmen;
-  z.timeouts += p.timeouts;
-  if (gestoert) ++z.gestoert;
-  if (e.code == 0) ++z.erfolgreich;
-  // Every request may cost one time-out and the characters of its longest answer.
-  const double zeichen = 10.0 / u.baud;
-  const double gewartet = p.timeouts * u.timeout + p.gelesen * zeichen;
-  if (gewartet > p.rahmen * (u.timeout + kLaengsteAntwort * zeichen)) {
-    ++z.haenger;
-    Merken(z, nummer, zeile.name, "Wartezeit über der Schranke", e.code);
-  }
-  if (e.code != 0 && zeile.codes.count(e.code) == 0) {
-    ++z.fremdeCodes;
-    Merken(z, nummer, zeile.name, "fremder Code", e.code);
-  }
-  if (e.code != 0 && e.modellGeaendert) {
-    ++z.modellAenderungen;
-    Merken(z, nummer, zeile.name, "Modell nach Fehler geändert", e.code);
-  }
-  if (!gestoert && Leitungsfehler(e.code)) {
-    ++z.sauberGescheitert;
-    Merken(z, nummer, zeile.name, "Leitungsfehler ohne Störung", e.code);
-  }
-  if (e.falsch && (e.pruefsummenGeschuetzt || !gestoert)) {
-    ++z.falsch;
-    Merken(z, nummer, zeile.name, "falscher Wert angenommen", e.code);
-  } else if (e.falsch) {
-    ++z.unerkanntOhneSumme;
-  }
+  Werten(zeile, e, u, gestoert, nummer, z);
 }
 
 }  // namespace

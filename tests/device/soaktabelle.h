@@ -9,7 +9,6 @@
 
 std::vector<Soakzeile> SoakTabelle();
 
-// The rows of the curves' and the characteristic's transfers (separate, since the two editors'
-// headers do not go into one file).
+// The rows of the curves' and the characteristic's transfers, each in a file of its own.
 std::vector<Soakzeile> SoakKurvenzeilen();
 std::vector<Soakzeile> SoakKennlinienzeilen();
