@@ -11,6 +11,7 @@
 #include "app/fehlerausgabe.h"
 #include "device/geraetezugang.h"
 #include "tests/device/soakmaschine.h"
+#include "tests/support/skriptdialoge.h"
 
 namespace soak {
 
@@ -39,6 +40,17 @@ inline const Codes kModusSchreiben = {-112162, -101163, -101164, -402165,
 struct Anzeige : Fehleranzeige {
   int letzte = 0;
   void FehlerZeigen(bool, const std::string&, int nummer) override { letzte = -nummer; }
+};
+
+// Dialogs and error indicator of a transfer.
+struct Transferanzeige {
+  explicit Transferanzeige(Geraetepanel panel) { fehler.FehleranzeigeAnmelden(panel, &anzeige); }
+  // A transfer's result: what it returns, else what it showed on the indicator.
+  int Ergebnis(int rueckgabe) const { return rueckgabe != 0 ? rueckgabe : anzeige.letzte; }
+
+  SkriptDialoge dialoge;
+  Fehlerausgabe fehler{dialoge};
+  Anzeige anzeige;
 };
 
 // The port and address of the soak, as the COM settings would give them.

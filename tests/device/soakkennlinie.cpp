@@ -7,25 +7,16 @@
 #include "characteristic/kennlinientransfer.h"
 #include "tests/device/soakhilfe.h"
 #include "tests/device/soaktabelle.h"
-#include "tests/support/skriptdialoge.h"
 
 using namespace soak;
 
 namespace {
 
 // The characteristic the transfers send from and read into; it lives through the whole soak.
-struct Modelle {
-  SkriptDialoge dialoge;
-  Fehlerausgabe fehler{dialoge};
-  Anzeige anzeige;
+struct Modelle : Transferanzeige {
   Kennlinienzustand kennl;
   Konfiguration konfig;
-  Modelle() {
-    fehler.FehleranzeigeAnmelden(Geraetepanel::Kennlinie, &anzeige);
-    KennlAnlegen(kennl);
-  }
-  // A transfer's result: what it returns, else what it showed on the indicator.
-  int Ergebnis(int rueckgabe) const { return rueckgabe != 0 ? rueckgabe : anzeige.letzte; }
+  Modelle() : Transferanzeige(Geraetepanel::Kennlinie) { KennlAnlegen(kennl); }
 };
 
 bool KennlGleich(const Kennlinienzustand& a, const Kennlinienzustand& b) {

@@ -6,24 +6,15 @@
 #include "curves/kurventransfer.h"
 #include "tests/device/soakhilfe.h"
 #include "tests/device/soaktabelle.h"
-#include "tests/support/skriptdialoge.h"
 
 using namespace soak;
 
 namespace {
 
 // The curve set the transfers send from and read into; it lives through the whole soak.
-struct Modelle {
-  SkriptDialoge dialoge;
-  Fehlerausgabe fehler{dialoge};
-  Anzeige anzeige;
+struct Modelle : Transferanzeige {
   Kurvensatz satz;
-  Modelle() {
-    fehler.FehleranzeigeAnmelden(Geraetepanel::Kurven, &anzeige);
-    KurvenAnlegen(satz);
-  }
-  // A transfer's result: what it returns, else what it showed on the indicator.
-  int Ergebnis(int rueckgabe) const { return rueckgabe != 0 ? rueckgabe : anzeige.letzte; }
+  Modelle() : Transferanzeige(Geraetepanel::Kurven) { KurvenAnlegen(satz); }
 };
 
 bool KurvenGleich(const Kurvensatz& a, const Kurvensatz& b) {
