@@ -1,5 +1,10 @@
 #include "app/dateischreiben.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -27,16 +32,51 @@ fs::path EndzielVon(const fs::path& pfad) {
   return {};
 }
 
-fs::path TemporaererName(const fs::path& ziel, const std::string& praefix,
-                         const std::string& endung) {
+// The temporary files are named praefix, the process id, "-", a number, endung: the process id
+// tells the leftover of a save that was killed from the file of a save still running.
+int TemporaereAnlegen(const fs::path& ordner, const std::string& praefix, const std::string& endung,
+                      fs::path& temp) {
   std::random_device zufall;
-  const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
   for (int versuch = 0; versuch < 100; ++versuch) {
-    fs::path kandidat = ordner / (praefix + std::to_string(zufall() % 1000000) + endung);
-    std::error_code fehler;
-    if (!fs::exists(fs::symlink_status(kandidat, fehler))) return kandidat;
+    temp = ordner /
+           (praefix + std::to_string(getpid()) + "-" + std::to_string(zufall() % 1000000) + endung);
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
   }
-  return {};
+  return -1;
+}
+
+// The process id in a temporary file's name of this naming, 0 for any other name.
+pid_t ProzessImNamen(const std::string& name, const std::string& praefix,
+                     const std::string& endung) {
+  if (name.size() <= praefix.size() + endung.size() || name.rfind(praefix, 0) != 0 ||
+      name.compare(name.size() - endung.size(), endung.size(), endung) != 0)
+    return 0;
+  const std::string mitte =
+      name.substr(praefix.size(), name.size() - praefix.size() - endung.size());
+  const size_t strich = mitte.find('-');
+  const auto ziffern = [](const std::string& t) {
+    return !t.empty() && t.size() <= 9 && t.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (strich == std::string::npos || !ziffern(mitte.substr(0, strich)) ||
+      !ziffern(mitte.substr(strich + 1)))
+    return 0;
+  return static_cast<pid_t>(std::stol(mitte.substr(0, strich)));
+}
+
+// A save that was killed leaves its temporary file behind; the next save in the folder removes
+// those of its naming whose process no longer exists (a running save's file stays).
+void VerwaisteEntfernen(const fs::path& ordner, const std::string& praefix,
+                        const std::string& endung) {
+  std::error_code fehler;
+  for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende;
+       it.increment(fehler)) {
+    const pid_t pid = ProzessImNamen(it->path().filename().string(), praefix, endung);
+    if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH) {
+      std::error_code egal;
+      fs::remove(it->path(), egal);
+    }
+  }
 }
 
 // An existing target that may not be written is refused before anything is created.
@@ -58,19 +98,37 @@ bool RechteUebernehmen(const fs::path& ziel, const fs::path& temp) {
   return !fehler;
 }
 
-Schreibergebnis TeileSchreiben(std::ofstream& datei, const std::vector<std::string_view>& teile) {
+bool AllesSchreiben(int fd, std::string_view teil) {
+  while (!teil.empty()) {
+    const ssize_t n = write(fd, teil.data(), teil.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    teil.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Writes the parts and closes the file. fsync before the rename: otherwise a power cut soon
+// after could leave the new name on a file whose data never reached the disk.
+Schreibergebnis TeileSchreiben(int fd, const std::vector<std::string_view>& teile) {
   using Art = Schreibergebnis::Art;
   Schreibergebnis ergebnis;
   for (size_t i = 0; i < teile.size() && ergebnis.ok(); ++i) {
-    datei.write(teile[i].data(), static_cast<std::streamsize>(teile[i].size()));
-    if (!datei) ergebnis = {Art::NichtGeschrieben, i};
+    if (!AllesSchreiben(fd, teile[i])) ergebnis = {Art::NichtGeschrieben, i};
   }
   const size_t letzter = teile.empty() ? 0 : teile.size() - 1;
-  datei.flush();
-  if (ergebnis.ok() && !datei) ergebnis = {Art::NichtGeschrieben, letzter};
-  datei.close();
-  if (ergebnis.ok() && datei.fail()) ergebnis = {Art::NichtGeschrieben, letzter};
+  if (ergebnis.ok() && fsync(fd) != 0) ergebnis = {Art::NichtGeschrieben, letzter};
+  if (close(fd) != 0 && ergebnis.ok()) ergebnis = {Art::NichtGeschrieben, letzter};
   return ergebnis;
+}
+
+// fsync of the folder after the rename, so that the replacement itself survives a power cut.
+// The file is replaced by then; a folder that cannot be synced changes nothing of that.
+void OrdnerSichern(const fs::path& ordner) {
+  const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
 }
 
 }  // namespace
@@ -82,23 +140,27 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
   if (pfad.empty()) return {Art::NichtGeoeffnet, 0};
   const fs::path ziel = EndzielVon(fs::path(pfad));
   if (ziel.empty() || !ZielBeschreibbar(ziel)) return {Art::NichtGeoeffnet, 0};
-  const fs::path temp = TemporaererName(ziel, praefix, endung);
-  if (temp.empty()) return {Art::NichtGeoeffnet, 0};
-  std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
-  if (!datei.is_open()) return {Art::NichtGeoeffnet, 0};
+  const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+  VerwaisteEntfernen(ordner, praefix, endung);
+  fs::path temp;
+  const int fd = TemporaereAnlegen(ordner, praefix, endung, temp);
+  if (fd < 0) return {Art::NichtGeoeffnet, 0};
 
   std::error_code fehler;
   if (!RechteUebernehmen(ziel, temp)) {
-    datei.close();
+    close(fd);
     fs::remove(temp, fehler);
     return {Art::NichtGeoeffnet, 0};
   }
-  Schreibergebnis ergebnis = TeileSchreiben(datei, teile);
+  Schreibergebnis ergebnis = TeileSchreiben(fd, teile);
   if (ergebnis.ok()) {
     fs::rename(temp, ziel, fehler);
     if (fehler) ergebnis = {Art::NichtGeschrieben, teile.empty() ? 0 : teile.size() - 1};
   }
-  if (!ergebnis.ok()) fs::remove(temp, fehler);
+  if (ergebnis.ok())
+    OrdnerSichern(ordner);
+  else
+    fs::remove(temp, fehler);
   return ergebnis;
 }
 

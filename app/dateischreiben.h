@@ -3,6 +3,9 @@
 // temporary file in the same folder, which replaces the target only after a complete write.
 // A path that is a symbolic link is followed: the temporary file goes beside the link's target
 // and replaces it, so the link stays a link. The new file keeps the mode of the one it replaces.
+// The replacement is synced to the disk (file, then folder), so that it survives a power cut as
+// a kill: the target holds the old or the new file, never a mixture. Temporary files that a
+// killed save left in the folder are removed by the next save there.
 
 #include <cstddef>
 #include <string>
@@ -16,7 +19,8 @@ struct Schreibergebnis {
   bool ok() const { return art == Art::Geschrieben; }
 };
 
-// praefix and endung name the temporary file ("ini$$" and ".TMP" for the settings file).
+// praefix and endung name the temporary file ("ini$$" and ".TMP" for the settings file): praefix,
+// the process id, "-", a number, endung.
 Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::vector<std::string_view>& teile,
                                      const std::string& praefix = "tvm5r$$",

@@ -22,6 +22,8 @@ constexpr Stoername kStoernamen[] = {
     {Stoerart::FalscheChecksumme, "checksumme"},
     {Stoerart::FalschesEcho, "echo"},
     {Stoerart::Muell, "muell"},
+    {Stoerart::Bitfehler, "bitfehler"},
+    {Stoerart::Auflegen, "auflegen"},
 };
 
 std::string Lesbar(const std::string& bytes) {
@@ -131,10 +133,15 @@ std::string SimLeitung::RahmenBearbeiten(const std::string& rahmen) {
   Protokolleintrag eintrag;
   eintrag.nummer = ++rahmenzahl_;
   eintrag.anfrage = rahmen;
+  const std::optional<Stoerung> stoerung = StoerungFuer(eintrag.nummer);
+  if (totRahmen_ > 0) {
+    --totRahmen_;
+    if (protokoll) protokoll(eintrag);
+    return {};
+  }
   for (auto& geraet : geraete_) {
     if (geraet.Angesprochen(rahmen)) eintrag.antwort += geraet.RahmenBearbeiten(rahmen);
   }
-  const std::optional<Stoerung> stoerung = StoerungFuer(eintrag.nummer);
   // Frames that nobody answers stay silent whatever the fault.
   if (stoerung && !eintrag.antwort.empty()) {
     eintrag.antwort = Stoeren(std::move(eintrag.antwort), *stoerung);
@@ -187,6 +194,17 @@ std::string SimLeitung::Stoeren(std::string antwort, const Stoerung& stoerung) {
       for (size_t i = 0; i < (p ? p : 1); ++i) muell += static_cast<char>(zeichen(zufall_));
       return muell + antwort;
     }
+    case Stoerart::Bitfehler: {
+      std::uniform_int_distribution<size_t> stelle(0, antwort.size() - 1);
+      std::uniform_int_distribution<int> bit(0, 6);  // the line carries 7 data bits
+      for (size_t i = 0; i < (p ? p : 1); ++i)
+        antwort[stelle(zufall_)] ^= static_cast<char>(1 << bit(zufall_));
+      return antwort;
+    }
+    case Stoerart::Auflegen:
+      totRahmen_ = static_cast<int>(p ? p : 3);
+      antwort.resize(antwort.size() / 2);
+      return antwort;
   }
   return antwort;
 }

@@ -24,6 +24,10 @@ enum class Stoerart {
   FalscheChecksumme,  // memory read answer: checksum plus 1
   FalschesEcho,       // the byte at index parameter (0: 1, the address) of the answer line + 1
   Muell,              // parameter (0: 1) garbage bytes before the answer
+  Bitfehler,          // parameter (0: 1) times one of the low 7 bits of a random answer byte flips
+  // The line drops in the middle of the answer (its first half arrives) and stays dead, taking
+  // and answering nothing, for the next parameter (0: 3) frames.
+  Auflegen,
 };
 
 struct Stoerung {
@@ -32,7 +36,7 @@ struct Stoerung {
 };
 
 // The fault kind of a name ("nak", "can", "stille", "abgeschnitten", "fruehesende",
-// "checksumme", "echo", "muell"), nothing for an unknown name.
+// "checksumme", "echo", "muell", "bitfehler", "auflegen"), nothing for an unknown name.
 std::optional<Stoerart> StoerartAusName(std::string_view name);
 const char* StoerartName(Stoerart art);
 
@@ -64,11 +68,14 @@ class SimLeitung {
   std::string Empfangen(uint8_t byte);
 
   void StoerungAufRahmen(long nummer, Stoerung stoerung) { aufRahmen_[nummer] = stoerung; }
-  // Each frame draws once per registered fault; the first that hits applies.
+  // Each frame draws once per registered fault; the first that hits applies. Frames that
+  // arrive while the line is dead after a hang-up reach no device and get no answer.
   void StoerungMitRate(Stoerung stoerung, double rate) { raten_.push_back({stoerung, rate}); }
   void StoerungenLoeschen();
 
   long Rahmenzahl() const { return rahmenzahl_; }
+  // Frames the line still loses after a hang-up.
+  int TotRahmen() const { return totRahmen_; }
   // Called for every complete frame when set.
   std::function<void(const Protokolleintrag&)> protokoll;
 
@@ -81,6 +88,7 @@ class SimLeitung {
   std::string rahmen_;
   bool imRahmen_ = false;
   long rahmenzahl_ = 0;
+  int totRahmen_ = 0;  // frames still lost after a hang-up
   std::map<long, Stoerung> aufRahmen_;
   std::vector<std::pair<Stoerung, double>> raten_;
   std::mt19937 zufall_;

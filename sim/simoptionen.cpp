@@ -193,7 +193,7 @@ const char* SimHilfetext() {
          "  --seed N                 Startwert der Zufallsstörungen\n"
          "  --log                    Rahmen auf stderr protokollieren\n\n"
          "Störungsarten: nak, can, stille, abgeschnitten, fruehesende, checksumme, echo, "
-         "muell\n";
+         "muell, bitfehler, auflegen\n";
 }
 
 void SimLeitungEinrichten(const SimOptionen& o, SimLeitung& leitung) {

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "app/einstellungen.h"
 #include "tests/support/tempordner.h"
@@ -80,4 +84,23 @@ TEST(Dateischreiben, OrdnerIstKeineEinstellungsdatei) {
   ASSERT_TRUE(DateiSicherSchreiben((ordner.pfad() / "leer.ini").string(), {}).ok());
   EXPECT_TRUE(DateiLesen((ordner.pfad() / "leer.ini").string(), inhalt));
   EXPECT_EQ(inhalt, "");
+}
+
+// A killed save's temporary file goes with the next save in the folder; that of a process
+// still running, and any other file, stays.
+TEST(Dateischreiben, VerwaisteTemporaerdateienGehenMitDemNaechstenSpeichern) {
+  TempOrdner ordner;
+  const pid_t kind = fork();
+  if (kind == 0) _exit(0);
+  waitpid(kind, nullptr, 0);
+  const std::string tot = "ini$$" + std::to_string(kind) + "-123.TMP";
+  const std::string lebt = "ini$$" + std::to_string(getppid()) + "-123.TMP";
+  for (const std::string& name : {tot, lebt, std::string("ini$$12.TMP"), std::string("x.TMP"),
+                                  "tvm5r$$" + std::to_string(kind) + "-1.TMP"})
+    std::ofstream(ordner.pfad() / name) << "rest";
+  ASSERT_TRUE(DateiSicherSchreiben(ordner.datei("tvm5r.ini"), {"neu"}, "ini$$", ".TMP").ok());
+  EXPECT_FALSE(fs::exists(ordner.pfad() / tot));
+  EXPECT_TRUE(fs::exists(ordner.pfad() / lebt));
+  EXPECT_EQ(Eintraege(ordner.pfad()), 5u);
+  EXPECT_EQ(Inhalt(ordner.pfad() / "tvm5r.ini"), "neu");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <fstream>
 
 #include "tests/support/tempordner.h"
@@ -106,6 +107,32 @@ TEST(SimLeitung, StoerungenNachRahmenUndRate) {
   EXPECT_EQ(StoerartAusName("fruehesende"), Stoerart::FruehesEnde);
   EXPECT_EQ(StoerartAusName("checksumme"), Stoerart::FalscheChecksumme);
   EXPECT_FALSE(StoerartAusName("NAK").has_value());
+}
+
+TEST(SimLeitung, BitfehlerUndAuflegen) {
+  SimLeitung leitung(3);
+  Geraet& g = leitung.GeraetHinzufuegen('1');
+  const std::string richtig = kAck + "#1M1R$04\r";
+  leitung.StoerungAufRahmen(1, {Stoerart::Bitfehler});
+  const std::string gekippt = leitung.Empfangen("#1M1R\r");
+  ASSERT_EQ(gekippt.size(), richtig.size());
+  int bits = 0;
+  for (size_t i = 0; i < richtig.size(); ++i) {
+    const unsigned diff = static_cast<unsigned char>(gekippt[i] ^ richtig[i]);
+    EXPECT_LT(diff, 0x80u);
+    bits += std::popcount(diff);
+  }
+  EXPECT_EQ(bits, 1);
+
+  // The line drops after half the answer and loses the next two frames: they change nothing.
+  leitung.StoerungAufRahmen(2, {Stoerart::Auflegen, 2});
+  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), richtig.substr(0, richtig.size() / 2));
+  EXPECT_EQ(leitung.Empfangen("#1M1S01\r"), "");
+  EXPECT_EQ(leitung.Empfangen("#1M1S02\r"), "");
+  EXPECT_EQ(g.modus, 4);
+  EXPECT_EQ(leitung.Empfangen("#1M1R\r"), richtig);
+  EXPECT_EQ(StoerartAusName("auflegen"), Stoerart::Auflegen);
+  EXPECT_STREQ(StoerartName(Stoerart::Bitfehler), "bitfehler");
 }
 
 TEST(SimGeraet, SpeicherUeberLaeufeBehalten) {

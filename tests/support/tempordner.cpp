@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <system_error>
 
-TempOrdner::TempOrdner() {
-  std::string muster = (std::filesystem::temp_directory_path() / "tvm5r-test-XXXXXX").string();
+TempOrdner::TempOrdner(const std::filesystem::path& basis) {
+  std::string muster = (basis / "tvm5r-test-XXXXXX").string();
   if (mkdtemp(muster.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   pfad_ = muster;
 }

@@ -6,7 +6,9 @@
 
 class TempOrdner {
  public:
-  TempOrdner();
+  TempOrdner() : TempOrdner(std::filesystem::temp_directory_path()) {}
+  // A folder in basis.
+  explicit TempOrdner(const std::filesystem::path& basis);
   ~TempOrdner();
   TempOrdner(const TempOrdner&) = delete;
   TempOrdner& operator=(const TempOrdner&) = delete;
