@@ -109,7 +109,7 @@ void BlockMitLeitungstakt(benchmark::State& state, Block b) {
   state.counters["verhaeltnis"] = verhaeltnis;
   state.counters["ueber_rahmen_us"] = (gemessen - leitungszeit) / Rahmen(b) * 1e6;
   char text[48];
-  std::snprintf(text, sizeof text, "%s (%.2f %s %.2f)",
+  std::snprintf(text, sizeof text, "%s (%.3f %s %.2f)",
                 verhaeltnis <= kHoechstesVerhaeltnis ? "ok" : "ZU LANGSAM", verhaeltnis,
                 verhaeltnis <= kHoechstesVerhaeltnis ? "<=" : ">", kHoechstesVerhaeltnis);
   state.SetLabel(text);
