@@ -29,11 +29,12 @@ bool RohEinstellen(int fd) {
 
 // Arms the wake-up for the moment the next answer byte is due, or disarms it when none is or
 // when the terminal takes nothing more (the answer then waits for POLLOUT, not for its time). A
-// timer file wakes on the dot: the time-out of poll may end 0.1 % of the wait plus 50 µs late,
-// at 9600 baud a sixth of a character for every acknowledge.
+// timer file wakes on the dot, whereas the time-out of poll may end late by 0.1 % of the wait
+// and at least 50 µs: at 9600 baud a seventh of a character for every acknowledge.
 bool WeckerStellen(int wecker, const std::deque<GeplantesByte>& ausgang, bool blockiert) {
-  static_assert(std::is_same_v<Uhr, std::chrono::steady_clock>);  // CLOCK_MONOTONIC
-  itimerspec zeit{};                                              // all zero: disarmed
+  // The steady clock is the timer's CLOCK_MONOTONIC.
+  static_assert(std::is_same_v<Uhr, std::chrono::steady_clock>);
+  itimerspec zeit{};  // all zero: disarmed
   if (!ausgang.empty() && !blockiert) {
     const int64_t ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
                            ausgang.front().zeit.time_since_epoch())
