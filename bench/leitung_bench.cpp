@@ -45,8 +45,11 @@ class Strecke {
     leitung_.GeraetHinzufuegen('1');
     if (pipe(stopp_) != 0 || !pty_.Offen()) return;
     dienst_ = std::thread([this, baud] { pty_.Laufen(leitung_, baud, stopp_[0]); });
+    // One exchange before the measurement, so that starting the serving thread is not counted.
+    std::string kennung;
     bereit_ = NOVHLN1_Open(ports_, kPort, baud > 0 ? baud : 115200) == 0 &&
-              NOVHLN1_Timeout(ports_, kPort, 2.0) == 0;
+              NOVHLN1_Timeout(ports_, kPort, 2.0) == 0 &&
+              NOVHLN1_IDLesen(ports_, kPort, '1', kennung) == 0;
   }
   ~Strecke() {
     NOVHLN1_Close(ports_, kPort);
