@@ -8,11 +8,12 @@
 namespace {
 
 // Waits until the request has left the output queue, at most as long as its zeichen need at the
-// line rate (10 bits per character) plus the port's time-out. The port itself waits a short
-// slice while characters are queued, so this loop does not spin.
-bool AusgangAbwarten(ComPort& port, size_t zeichen, int baud, double timeout) {
+// line rate plus the port's time-out. The port itself waits while characters are queued, so
+// this loop does not spin.
+bool AusgangAbwarten(ComPort& port, size_t zeichen, const Leitungseinstellung& leitung,
+                     double timeout) {
   using Uhr = std::chrono::steady_clock;
-  const double sekunden = static_cast<double>(zeichen) * 10.0 / baud + timeout;
+  const double sekunden = leitung.Zeichendauer(static_cast<double>(zeichen)) + timeout;
   const auto frist = Uhr::now() + std::chrono::duration_cast<Uhr::duration>(
                                       std::chrono::duration<double>(sekunden));
   for (;;) {
@@ -42,7 +43,7 @@ int Austausch(ComPorts& ports, int port, const std::string& anfrage, const Austa
       p.Schreiben(reinterpret_cast<const uint8_t*>(anfrage.data()), anfrage.size());
   if (geschrieben < 0) return codes.schreiben;
   if (static_cast<size_t>(geschrieben) < anfrage.size()) return codes.kurz;
-  if (!AusgangAbwarten(p, anfrage.size(), ports.Einstellung(port)->baud, ports.Timeout(port)))
+  if (!AusgangAbwarten(p, anfrage.size(), *ports.Einstellung(port), ports.Timeout(port)))
     return codes.schreiben;
   if (!quittung) return 0;
 

@@ -14,6 +14,14 @@ struct Leitungseinstellung {
   char paritaet = 'O';  // odd
   int stoppbits = 1;
   int schlangenGroesse = 512;  // input and output queue
+
+  // Start bit, data bits, parity bit and stop bits: the bits one character takes on the line.
+  int BitsProZeichen() const {
+    const bool ohneParitaet = paritaet == 'N' || paritaet == 'n';
+    return 1 + datenbits + (ohneParitaet ? 0 : 1) + stoppbits;
+  }
+  // Seconds that anzahl characters take on the line.
+  double Zeichendauer(double anzahl) const { return anzahl * BitsProZeichen() / baud; }
 };
 
 class ComPort {

@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -112,6 +112,18 @@ Bereitschaft Warten(int fd, short ereignisse, Uhr::time_point frist) {
   }
 }
 
+// Sleeps for dauer unless the line hangs up first (poll reports a hang-up even when no event is
+// asked for); nanosecond resolution, so that a wait for a few characters ends when they are out.
+Bereitschaft Ruhen(int fd, Uhr::duration dauer) {
+  const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(dauer).count();
+  const timespec zeit{static_cast<time_t>(ns / 1'000'000'000),
+                      static_cast<long>(ns % 1'000'000'000)};
+  pollfd p{fd, 0, 0};
+  const int n = ppoll(&p, 1, &zeit, nullptr);
+  if (n > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return Bereitschaft::Aufgelegt;
+  return n < 0 && errno != EINTR ? Bereitschaft::Aufgelegt : Bereitschaft::Zeitablauf;
+}
+
 // The errors with which a terminal reports that its line is gone.
 bool LeitungWeg(int fehler) {
   return fehler == EIO || fehler == ENXIO || fehler == ENODEV;
@@ -122,7 +134,7 @@ constexpr auto kAusgangsscheibe = std::chrono::milliseconds(10);
 
 class PosixPort : public ComPort {
  public:
-  PosixPort(int fd, int baud) : fd_(fd), baud_(baud) {}
+  PosixPort(int fd, const Leitungseinstellung& leitung) : fd_(fd), leitung_(leitung) {}
   ~PosixPort() override { Schliessen(); }
 
   int Schliessen() override {
@@ -170,18 +182,21 @@ class PosixPort : public ComPort {
     return puffer_[pos_++];
   }
 
-  // When characters are still queued, waits a short slice of the time they need at the line
-  // rate, so that a caller polling for an empty queue neither spins nor waits without a
-  // deadline (a line held by flow control never drains). A pseudo-terminal may not know the
-  // request; its queue counts as empty.
+  // When characters are still queued, waits the time they need at the line rate, at most a
+  // short slice, so that a caller polling for an empty queue neither spins nor waits without a
+  // deadline (a line held by flow control never drains), and ends the wait when the line hangs
+  // up. A pseudo-terminal may not know the request; its queue counts as empty.
   int AusgangsschlangeLaenge() override {
     if (fd_ < 0 || aufgelegt_) return -1;
     int laenge = 0;
     if (ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
     if (laenge > 0) {
       const auto dauer = std::chrono::duration_cast<Uhr::duration>(
-          std::chrono::duration<double>(laenge * 10.0 / baud_));
-      std::this_thread::sleep_for(std::min<Uhr::duration>(dauer, kAusgangsscheibe));
+          std::chrono::duration<double>(leitung_.Zeichendauer(laenge)));
+      if (Ruhen(fd_, std::min<Uhr::duration>(dauer, kAusgangsscheibe)) == Bereitschaft::Aufgelegt) {
+        aufgelegt_ = true;
+        return -1;
+      }
       if (ioctl(fd_, TIOCOUTQ, &laenge) != 0) return 0;
     }
     return laenge;
@@ -234,7 +249,7 @@ class PosixPort : public ComPort {
   }
 
   int fd_;
-  int baud_;
+  Leitungseinstellung leitung_;
   bool aufgelegt_ = false;
   Uhr::duration timeout_ = std::chrono::seconds(5);
   uint8_t puffer_[512];
@@ -254,7 +269,7 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
     close(fd);
     return nullptr;
   }
-  return std::make_unique<PosixPort>(fd, einstellung.baud);
+  return std::make_unique<PosixPort>(fd, einstellung);
 }
 
 std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,

@@ -15,7 +15,7 @@ class PtyServer {
   PtyServer(const PtyServer&) = delete;
   PtyServer& operator=(const PtyServer&) = delete;
 
-  bool Offen() const { return master_ >= 0 && slave_ >= 0; }
+  bool Offen() const { return master_ >= 0 && slave_ >= 0 && wecker_ >= 0; }
   // The device a program opens, e.g. /dev/pts/3.
   const std::string& Pfad() const { return pfad_; }
 
@@ -28,5 +28,7 @@ class PtyServer {
   // Kept open so that the terminal stays usable while no program has it open, and so that
   // its settings are raw (no echo) from the start.
   int slave_ = -1;
+  // Wakes the serving loop when the next answer byte is due.
+  int wecker_ = -1;
   std::string pfad_;
 };

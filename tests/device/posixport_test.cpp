@@ -119,6 +119,19 @@ TEST(PosixPort, OeffnenScheitert) {
   EXPECT_EQ(fabrik.Oeffnen(3, einstellung), nullptr);
 }
 
+// The waits on the output queue are computed from these: start bit, data, parity and stop bits.
+TEST(Leitungseinstellung, BitsUndDauerEinesZeichens) {
+  Leitungseinstellung box;  // 7 data bits, odd parity, 1 stop bit
+  EXPECT_EQ(box.BitsProZeichen(), 10);
+  box.baud = 115200;
+  EXPECT_DOUBLE_EQ(box.Zeichendauer(148), 148 * 10.0 / 115200);
+  Leitungseinstellung ohne{9600, 8, 'N', 1};
+  EXPECT_EQ(ohne.BitsProZeichen(), 10);
+  Leitungseinstellung lang{9600, 8, 'e', 2};
+  EXPECT_EQ(lang.BitsProZeichen(), 12);
+  EXPECT_DOUBLE_EQ(lang.Zeichendauer(8), 0.01);
+}
+
 // The far end hangs up in the middle of an answer: every exchange returns its own read code at
 // once instead of waiting (or spinning) on a line that reports end-of-file for ever, and
 // the port reports the hang-up so that later calls fail at once too.
