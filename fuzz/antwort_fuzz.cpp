@@ -61,12 +61,18 @@ void SpeicherLesen(Skriptlinie& linie, int start, int anzahl) {
   Pruefen(antwort[0] == kACK && GleichOhneGross(antwort.substr(1, erwartet.size()), erwartet));
 }
 
-void Zahl(int code, double wert, double vorher) {
+// A single value is written only on success: a finite number, or a word of 0..255.
+void Zahl(Skriptlinie& linie, auto lesen) {
+  constexpr double kVorher = -12345.0;
+  double wert = kVorher;
+  const int code = lesen(linie.ports, wert);
   Pruefen(code <= 0);
-  Pruefen(code == 0 ? std::isfinite(wert) : wert == vorher);
+  Pruefen(code == 0 ? std::isfinite(wert) : wert == kVorher);
 }
 
-void Wort(int code, int wert) {
+void Wort(Skriptlinie& linie, auto lesen) {
+  int wert = -1;
+  const int code = lesen(linie.ports, wert);
   Pruefen(code <= 0);
   Pruefen(code == 0 ? wert >= 0 && wert <= 255 : wert == -1);
 }
@@ -78,9 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   Skriptlinie linie;
   linie.fabrik.antwort.assign(reinterpret_cast<const char*>(daten) + 1, groesse - 1);
   const std::string& antwort = linie.fabrik.antwort;
-  constexpr double kVorher = -12345.0;
-  double zahl = kVorher;
-  int wort = -1;
   switch (daten[0] % 10) {
     case 0: {
       std::string text = "vorher";
@@ -90,22 +93,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
       break;
     }
     case 1:
-      Zahl(NOVHLN1_EingangLesen(linie.ports, 1, '1', "e2", zahl), zahl, kVorher);
+      Zahl(linie, [](ComPorts& p, double& w) { return NOVHLN1_EingangLesen(p, 1, '1', "e2", w); });
       break;
     case 2:
-      Zahl(NOVPWC2_ParameterLesen(linie.ports, 1, '1', "max_current", zahl), zahl, kVorher);
+      Zahl(linie, [](ComPorts& p, double& w) {
+        return NOVPWC2_ParameterLesen(p, 1, '1', "max_current", w);
+      });
       break;
     case 3:
-      Zahl(NOVPWC2_ParameterLesen(linie.ports, 1, '0', "speicherinhalt", zahl), zahl, kVorher);
+      Zahl(linie, [](ComPorts& p, double& w) {
+        return NOVPWC2_ParameterLesen(p, 1, '0', "speicherinhalt", w);
+      });
       break;
     case 4:
-      Wort(NOVHLN1_StatusLesen(linie.ports, 1, '1', 1, wort), wort);
+      Wort(linie, [](ComPorts& p, int& w) { return NOVHLN1_StatusLesen(p, 1, '1', 1, w); });
       break;
     case 5:
-      Wort(NOVHLN1_StatusLesen(linie.ports, 1, '1', 2, wort), wort);
+      Wort(linie, [](ComPorts& p, int& w) { return NOVHLN1_StatusLesen(p, 1, '1', 2, w); });
       break;
     case 6:
-      Wort(NOVHLN1_ModusLesen(linie.ports, 1, '1', wort), wort);
+      Wort(linie, [](ComPorts& p, int& w) { return NOVHLN1_ModusLesen(p, 1, '1', w); });
       break;
     case 7:
       SpeicherLesen(linie, kLeseStart, kLeseAnzahl);
