@@ -2,19 +2,11 @@
 // a file that was taken over is written back to the same curves.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "curves/kurvenabbild.h"
 #include "curves/kurvendateien.h"
-
-namespace {
-
-void Pruefen(bool bedingung) {
-  if (!bedingung) std::abort();
-}
-
-}  // namespace
+#include "fuzz/pruefen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);

@@ -2,19 +2,11 @@
 // curve's rules.
 
 #include <cstdint>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "curves/kurvenexport.h"
-
-namespace {
-
-void Pruefen(bool bedingung) {
-  if (!bedingung) std::abort();
-}
-
-}  // namespace
+#include "fuzz/pruefen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   std::istringstream ein(std::string(reinterpret_cast<const char*>(daten), groesse));
