@@ -84,7 +84,10 @@ int KennlAbbildErstellen(const Kennlinie& kennlinie, int ausgang2Roh, int32_t an
     const Kennlinienpunkt& punkt = kennlinie.punkte[i];
     const int y1 = i < kennlinie.letzterPunkt() ? kennlinie.punkte[i + 1].y : punkt.y;
     letzter = Gerundet(punkt.y);
-    for (int k = 0; k < punkt.laenge; ++k) {
+    // The last point's length is a placeholder whose steps the rest of the table repeats anyway:
+    // it takes at most its own step, so a file's placeholder cannot make the image too long.
+    const int schritte = i < kennlinie.letzterPunkt() ? punkt.laenge : std::min(punkt.laenge, 1);
+    for (int k = 0; k < schritte; ++k) {
       if (p >= kKennlSlotGroesse - 1) return -1023505;
       letzter = KennlStufenwert(punkt.y, y1, punkt.laenge, k);
       U16BigSchreiben(&neu[p], static_cast<unsigned>(letzter));

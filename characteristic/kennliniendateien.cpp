@@ -138,8 +138,9 @@ int KennliniendateiLesen(std::string_view bytes, Kennliniendatei& datei) {
   neu.konfig = KonfigurationLesen(kopf + kKonfiguration);
   neu.ausgang2 = DoubleLesen(kopf + kAusgang2);
   neu.anstiegszeit = DoubleLesen(kopf + kAnstiegszeit);
+  // The value of output 2 is shown in the unit of input 1, so it must stay finite there too.
   if (!KonfigurationGueltig(neu.konfig) || !std::isfinite(neu.ausgang2) ||
-      !std::isfinite(neu.anstiegszeit))
+      !std::isfinite(RohXInEinheit(neu.konfig, neu.ausgang2)) || !std::isfinite(neu.anstiegszeit))
     return -322548;
   neu.kommentar = Cp1252ZuUtf8(FeldText(kopf + kKommentar, kKennlKommentarMax));
   if (const int fehler = PunkteLesen(bytes, anzahl, neu); fehler != 0) return fehler;

@@ -48,6 +48,12 @@ TEST(Kennlinienabbild, Tabellen) {
   std::vector<uint8_t> alt{1, 2, 3};
   EXPECT_EQ(KennlAbbildErstellen(lang, 0, 256, alt), -1023505);
   EXPECT_EQ(alt, (std::vector<uint8_t>{1, 2, 3}));
+
+  // The last point's length is a placeholder: a file may hold any, and the image stays the same.
+  const auto bis4094 = [](int platzhalter) {
+    return Punkte({{409, 1023}, {3276, 1433}, {1638, 1638}, {4095, platzhalter}});
+  };
+  EXPECT_EQ(Abbild(bis4094(93)), Abbild(bis4094(1)));
 }
 
 TEST(Kennlinienabbild, LeerblockUndRuecklesen) {
