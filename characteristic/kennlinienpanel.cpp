@@ -33,6 +33,7 @@
 #include "ui/direkthilfe.h"
 #include "ui/eingabedialog.h"
 #include "ui/fehleranzeigewidget.h"
+#include "ui/feldbausteine.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
 #include "ui/panelbausteine.h"
@@ -45,15 +46,6 @@ constexpr double kFeldgrenze = 1e9;
 constexpr int kFeldstellen = 3;
 constexpr double kAnstiegszeitMax = 1e6;  // ms; the box's longest time is 104422.5 ms
 constexpr int kUebersichtMindesthoehe = 110;
-
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-void WertZeigen(QDoubleSpinBox* feld, double wert) {
-  const QSignalBlocker sperre(feld);
-  feld->setValue(wert);
-}
 
 }  // namespace
 
@@ -192,15 +184,6 @@ QDoubleSpinBox* KennlinienPanel::Feld(const char* name, int stellen, double min,
   return feld;
 }
 
-void KennlinienPanel::BeiAenderung(QDoubleSpinBox* feld, std::function<void()> uebernehmen) {
-  auto geaendert = std::make_shared<bool>(false);
-  connect(feld, &QDoubleSpinBox::valueChanged, this, [geaendert] { *geaendert = true; });
-  connect(feld, &QDoubleSpinBox::editingFinished, this,
-          [geaendert, uebernehmen = std::move(uebernehmen)] {
-            if (std::exchange(*geaendert, false)) uebernehmen();
-          });
-}
-
 void KennlinienPanel::TeileAnlegen() {
   QCustomPlot* graph = grafik_->Graph();
   QCustomPlot* klein = grafik_->GraphKlein();
@@ -212,25 +195,9 @@ void KennlinienPanel::TeileAnlegen() {
   Feldhilfe(shell_.hilfe, graph, Kennlhilfe::kGraph);
   Feldhilfe(shell_.hilfe, klein, Kennlhilfe::kGraphKlein);
 
-  auto* links = new QVBoxLayout;
-  links->addWidget(graph, 4);
-  links->addWidget(KoordinatenAnlegen());
-  links->addWidget(klein, 1);
-  auto* mitte = new QHBoxLayout;
-  mitte->addLayout(links, 1);
-  mitte->addWidget(FelderAnlegen());
-
-  auto* unten = new QHBoxLayout;
-  unten->addWidget(Fehleranzeige(), 1);
-  unten->addWidget(Verbindung());
-  unten->addWidget(ZurueckKnopf());
   ZurueckKnopf()->setObjectName("ZURUECK");
-
-  auto* layout = new QVBoxLayout(Inhalt());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(leiste_);
-  layout->addLayout(mitte, 1);
-  layout->addLayout(unten);
+  EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),
+                            Fehleranzeige(), Verbindung(), ZurueckKnopf()});
 }
 
 QWidget* KennlinienPanel::KoordinatenAnlegen() {
@@ -288,10 +255,7 @@ QWidget* KennlinienPanel::FelderAnlegen() {
   spalte->addSpacing(6);
   spalte->addWidget(Hilfeknopf(shell_.hilfe, teil, "KOMMENTAR", "Kommentar", Kennlhilfe::kKommentar,
                                [this] { KommentarBearbeiten(); }));
-  kommentarvorschau_ = new QLineEdit(teil);
-  kommentarvorschau_->setObjectName("KOMMENTARVORSCHAU");
-  kommentarvorschau_->setReadOnly(true);
-  Feldhilfe(shell_.hilfe, kommentarvorschau_, Kennlhilfe::kKommentarvorschau);
+  kommentarvorschau_ = Kommentarvorschau(shell_.hilfe, teil, Kennlhilfe::kKommentarvorschau);
   spalte->addWidget(kommentarvorschau_);
 
   spalte->addSpacing(6);
@@ -329,14 +293,7 @@ QWidget* KennlinienPanel::KnoepfeAnlegen() {
                           [this] { KennlinieLesen_Callback(); }));
   s->addWidget(Hilfeknopf(shell_.hilfe, gruppe, "AUSGANG4SETZEN", "über Ausg.4 anwählen",
                           Kennlhilfe::kAusgang4, [this] { Ausgang4Setzen_Callback(); }));
-  auto* geraet = new QHBoxLayout;
-  start_ = new QPushButton("Start", gruppe);
-  start_->setObjectName("START");
-  stopp_ = new QPushButton("Stopp", gruppe);
-  stopp_->setObjectName("STOPP");
-  geraet->addWidget(start_);
-  geraet->addWidget(stopp_);
-  s->addLayout(geraet);
+  s->addLayout(StartStoppZeile(gruppe, start_, stopp_));
   return gruppe;
 }
 

@@ -67,9 +67,6 @@ class KennlinienPanel : public ChildPanel, public Editor {
   QAction* Befehl(QMenu* menue, const Menuepunkt& punkt, std::function<void()> ausfuehren);
   QAction* Auswahl(QMenu* menue, const Menuepunkt& punkt, std::function<void()> ausfuehren);
   QDoubleSpinBox* Feld(const char* name, int stellen, double min, double max, const char* hilfe);
-  // Commit of a field the user changed: the shown values are rounded, so untouched ones are not
-  // taken back.
-  void BeiAenderung(QDoubleSpinBox* feld, std::function<void()> uebernehmen);
 
   // Menu callbacks.
   void Menu_Kennlinie_Datei(int eintrag);

@@ -39,6 +39,7 @@
 #include "curves/zwischenablage.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
+#include "ui/feldbausteine.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
 #include "ui/panelbausteine.h"
@@ -64,10 +65,6 @@ constexpr int kZeitbasisMenueLinks = 40;
 // The overview keeps room for a strip of curve above its time labels and axis title.
 constexpr int kUebersichtMindesthoehe = 120;
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 // The nine time bases in list order with their codes.
 QList<QPair<QString, int>> Zeitbasen() {
   QList<QPair<QString, int>> liste;
@@ -79,11 +76,6 @@ QList<QPair<QString, int>> Zeitbasen() {
 void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name = QString()) {
   aktion->setObjectName(name.isEmpty() ? QString(punkt.name) : name);
   if (punkt.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(punkt.taste));
-}
-
-void WertZeigen(QDoubleSpinBox* feld, double wert) {
-  const QSignalBlocker sperre(feld);
-  feld->setValue(wert);
 }
 
 }  // namespace
@@ -277,24 +269,8 @@ void KurvenPanel::TeileAnlegen() {
   Hilfe(graph, Kurvenhilfe::kGraph);
   Hilfe(klein, Kurvenhilfe::kGraphKlein);
 
-  auto* links = new QVBoxLayout;
-  links->addWidget(graph, 4);
-  links->addWidget(KoordinatenAnlegen());
-  links->addWidget(klein, 1);
-  auto* mitte = new QHBoxLayout;
-  mitte->addLayout(links, 1);
-  mitte->addWidget(FelderAnlegen());
-
-  auto* unten = new QHBoxLayout;
-  unten->addWidget(Fehleranzeige(), 1);
-  unten->addWidget(Verbindung());
-  unten->addWidget(ZurueckKnopf());
-
-  auto* layout = new QVBoxLayout(Inhalt());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(leiste_);
-  layout->addLayout(mitte, 1);
-  layout->addLayout(unten);
+  EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),
+                            Fehleranzeige(), Verbindung(), ZurueckKnopf()});
 }
 
 QWidget* KurvenPanel::KoordinatenAnlegen() {
@@ -392,10 +368,7 @@ QWidget* KurvenPanel::FelderAnlegen() {
   QPushButton* kommentar =
       Knopf("KOMMENTAR", "Kommentar", Kurvenhilfe::kKommentar, [this] { KommentarBearbeiten(); });
   spalte->addWidget(kommentar);
-  kommentarvorschau_ = new QLineEdit(teil);
-  kommentarvorschau_->setObjectName("KOMMENTARVORSCHAU");
-  kommentarvorschau_->setReadOnly(true);
-  Hilfe(kommentarvorschau_, Kurvenhilfe::kKommentarvorschau);
+  kommentarvorschau_ = Kommentarvorschau(shell_.hilfe, teil, Kurvenhilfe::kKommentarvorschau);
   spalte->addWidget(kommentarvorschau_);
   spalte->addStretch(1);
   spalte->addWidget(KnoepfeAnlegen());
@@ -419,17 +392,10 @@ QWidget* KurvenPanel::KnoepfeAnlegen() {
   d->addWidget(Knopf("SCHREIBEN_2", "als Dither-Amplitude schreiben", "",
                      [this] { KurveSenden_Callback(kDitherspeicher); }));
   d->addWidget(Knopf("LESEN_2", "lesen", "", [this] { KurveLesen_Callback(kDitherspeicher); }));
-  auto* geraet = new QHBoxLayout;
-  start_ = new QPushButton("Start", teil);
-  start_->setObjectName("START");
-  stopp_ = new QPushButton("Stopp", teil);
-  stopp_->setObjectName("STOPP");
-  geraet->addWidget(start_);
-  geraet->addWidget(stopp_);
 
   spalte->addWidget(speicher);
   spalte->addWidget(dither);
-  spalte->addLayout(geraet);
+  spalte->addLayout(StartStoppZeile(teil, start_, stopp_));
   return teil;
 }
 

@@ -2,9 +2,11 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/direkthilfe.h"
 
@@ -53,4 +55,44 @@ QPushButton* Hilfeknopf(Direkthilfe& hilfe, QWidget* eltern, const char* name, c
                      hilfe.Ausfuehren(hilfetext, ausfuehren);
                    });
   return knopf;
+}
+
+QLineEdit* Kommentarvorschau(Direkthilfe& hilfe, QWidget* eltern, const char* hilfetext) {
+  auto* vorschau = new QLineEdit(eltern);
+  vorschau->setObjectName("KOMMENTARVORSCHAU");
+  vorschau->setReadOnly(true);
+  Feldhilfe(hilfe, vorschau, hilfetext);
+  return vorschau;
+}
+
+QHBoxLayout* StartStoppZeile(QWidget* eltern, QPushButton*& start, QPushButton*& stopp) {
+  auto* zeile = new QHBoxLayout;
+  start = new QPushButton("Start", eltern);
+  start->setObjectName("START");
+  stopp = new QPushButton("Stopp", eltern);
+  stopp->setObjectName("STOPP");
+  zeile->addWidget(start);
+  zeile->addWidget(stopp);
+  return zeile;
+}
+
+void EditorAnordnen(QWidget* inhalt, const Editorteile& teile) {
+  auto* links = new QVBoxLayout;
+  links->addWidget(teile.graph, 4);
+  links->addWidget(teile.koordinaten);
+  links->addWidget(teile.klein, 1);
+  auto* mitte = new QHBoxLayout;
+  mitte->addLayout(links, 1);
+  mitte->addWidget(teile.felder);
+
+  auto* unten = new QHBoxLayout;
+  unten->addWidget(teile.fehleranzeige, 1);
+  unten->addWidget(teile.verbindung);
+  unten->addWidget(teile.zurueck);
+
+  auto* layout = new QVBoxLayout(inhalt);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(teile.leiste);
+  layout->addLayout(mitte, 1);
+  layout->addLayout(unten);
 }

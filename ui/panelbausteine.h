@@ -8,6 +8,8 @@
 #include "ui/menuepunkt.h"
 
 class QAction;
+class QHBoxLayout;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QWidget;
@@ -28,3 +30,22 @@ void Feldhilfe(Direkthilfe& hilfe, QWidget* feld, const char* text);
 // A push button that runs ausfuehren, or shows its help text in help mode.
 QPushButton* Hilfeknopf(Direkthilfe& hilfe, QWidget* eltern, const char* name, const QString& text,
                         const char* hilfetext, std::function<void()> ausfuehren);
+// The read-only preview of the comment (KOMMENTARVORSCHAU) with its help text.
+QLineEdit* Kommentarvorschau(Direkthilfe& hilfe, QWidget* eltern, const char* hilfetext);
+// The row of the device's Start and Stopp buttons (START, STOPP).
+QHBoxLayout* StartStoppZeile(QWidget* eltern, QPushButton*& start, QPushButton*& stopp);
+
+// The parts of an editor panel, in the places EditorAnordnen gives them.
+struct Editorteile {
+  QWidget* leiste;
+  QWidget* graph;
+  QWidget* koordinaten;
+  QWidget* klein;
+  QWidget* felder;
+  QWidget* fehleranzeige;
+  QWidget* verbindung;
+  QWidget* zurueck;
+};
+// The editors' arrangement: the toolbar on top; the graph, its coordinates and the overview
+// beside the fields; the error display, the connection and the back button below.
+void EditorAnordnen(QWidget* inhalt, const Editorteile& teile);
