@@ -72,12 +72,6 @@ QList<QPair<QString, int>> Zeitbasen() {
   return liste;
 }
 
-// The item's constant (or the given name) as object name, and its shortcut.
-void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name = QString()) {
-  aktion->setObjectName(name.isEmpty() ? QString(punkt.name) : name);
-  if (punkt.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(punkt.taste));
-}
-
 }  // namespace
 
 // Resources of a static library are registered by hand, outside any namespace.

@@ -10,10 +10,14 @@
 
 #include "ui/direkthilfe.h"
 
-QAction* Menueeintrag(QMenu* menue, const Menuepunkt& punkt, const QString& name) {
-  QAction* aktion = menue->addAction(punkt.text);
+void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name) {
   aktion->setObjectName(name.isEmpty() ? QString(punkt.name) : name);
   if (punkt.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(punkt.taste));
+}
+
+QAction* Menueeintrag(QMenu* menue, const Menuepunkt& punkt, const QString& name) {
+  QAction* aktion = menue->addAction(punkt.text);
+  Kennzeichnen(aktion, punkt, name);
   return aktion;
 }
 

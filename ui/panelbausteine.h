@@ -15,6 +15,8 @@ class QPushButton;
 class QWidget;
 class Direkthilfe;
 
+// Marks an action as the row's: its constant (or the given name) as object name, its shortcut.
+void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name = QString());
 // The item of a table row: the row's constant (or the given name) as object name, its shortcut.
 QAction* Menueeintrag(QMenu* menue, const Menuepunkt& punkt, const QString& name = QString());
 // A command item: in help mode it shows the row's help text instead.
