@@ -97,9 +97,7 @@ QAction* KennlinienPanel::Auswahl(QMenu* menue, const Menuepunkt& punkt,
 void KennlinienPanel::MenueAnlegen() {
   for (size_t i = 0; i < kKennlDateiPunkte.size(); ++i) {
     const Menuepunkt& p = kKennlDateiPunkte[i];
-    QAction* aktion = DateiEintrag(p.text, p.hilfe, [this, i] { Menu_Kennlinie_Datei(int(i)); });
-    aktion->setObjectName(p.name);
-    if (p.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(p.taste));
+    Kennzeichnen(DateiEintrag(p.text, p.hilfe, [this, i] { Menu_Kennlinie_Datei(int(i)); }), p);
   }
   DateiMenue()->insertSeparator(BeendenAktion());
   BeendenAktion()->setObjectName("BEENDEN");
@@ -132,18 +130,18 @@ void KennlinienPanel::MenueAnlegen() {
   Menueleiste()->insertMenu(FensterMenue()->menuAction(), ansicht);
   QMenu* darstellung = ansicht->addMenu("Kurvendarstellung");
   darstellung->setObjectName("DARSTELLUNG");
-  for (size_t i = 0; i < kKennlDarstellungPunkte.size(); ++i) {
-    const int wert = kKennlDarstellungPunkte[i].darstellung;
-    darstellungen_[i] = Auswahl(darstellung, kKennlDarstellungPunkte[i].punkt,
+  for (size_t i = 0; i < kDarstellungPunkte.size(); ++i) {
+    const int wert = kDarstellungPunkte[i].darstellung;
+    darstellungen_[i] = Auswahl(darstellung, kDarstellungPunkte[i].punkt,
                                 [this, wert] { Menu_Kennlinie_Ansicht_ToggleDarstellung(wert); });
   }
 
   QMenu* hilfe = Menueleiste()->addMenu("Hilfe");
-  direkthilfe_ = Menueeintrag(hilfe, kKennlDirekthilfePunkt);
+  direkthilfe_ = Menueeintrag(hilfe, kDirekthilfePunkt);
   direkthilfe_->setCheckable(true);
   // The only item that acts in help mode: it ends it.
   connect(direkthilfe_, &QAction::triggered, this, [this] { Menu_Kennlinie_Hilfe_ToggleHelp(); });
-  Befehl(hilfe, kKennlPinsPunkt, [this] { Menu_Kennlinie_Hilfe_Pins(); });
+  Befehl(hilfe, kPinsPunkt, [this] { Menu_Kennlinie_Hilfe_Pins(); });
 }
 
 void KennlinienPanel::LeisteAnlegen() {
@@ -167,12 +165,12 @@ void KennlinienPanel::LeisteAnlegen() {
   // The display buttons only show the mode; it is chosen in "Ansicht".
   const int darstellungen = leiste_->Radiogruppe();
   for (size_t i = 0; i < darstellungen_.size(); ++i) {
-    const Menuepunkt& p = kKennlDarstellungPunkte[i].punkt;
+    const Menuepunkt& p = kDarstellungPunkte[i].punkt;
     leiste_->Radioknopf(darstellungen, p.tooltip, p.bild, darstellungen_[i]);
     leiste_->Dimmen(darstellungen_[i], true);
   }
   leiste_->Trenner();
-  leiste_->Umschalter(kKennlDirekthilfePunkt.tooltip, kKennlDirekthilfePunkt.bild, direkthilfe_);
+  leiste_->Umschalter(kDirekthilfePunkt.tooltip, kDirekthilfePunkt.bild, direkthilfe_);
   leiste_->Dimmen(rueckgaengig_, true);
   leiste_->Dimmen(wiederherstellen_, true);
 }
@@ -495,7 +493,7 @@ void KennlinienPanel::ZustandAnzeigen() {
   for (size_t i = 0; i < werkzeuge_.size(); ++i)
     zeigen(werkzeuge_[i], zustand_.werkzeug == static_cast<KennlWerkzeug>(i));
   for (size_t i = 0; i < darstellungen_.size(); ++i)
-    zeigen(darstellungen_[i], darstellung_ == kKennlDarstellungPunkte[i].darstellung);
+    zeigen(darstellungen_[i], darstellung_ == kDarstellungPunkte[i].darstellung);
   zeigen(direkthilfe_, shell_.hilfe.Aktiv());
   const Rueckgaengigfreigabe& f = zustand_.freigabe;
   rueckgaengig_->setEnabled(f.rueckgaengigMenue);
