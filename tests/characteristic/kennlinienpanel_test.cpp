@@ -27,19 +27,14 @@
 #include "characteristic/kennlinienpanelini.h"
 #include "tests/device/skriptport.h"
 #include "tests/support/testshell.h"
+#include "tests/support/testzugang.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/werkzeugleiste.h"
 
 namespace {
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return 1; }
-  char Adresse() const override { return '1'; }
-  ComPorts& ports;
-};
+using Zugang = Testzugang;
 
 // The pixel of GRAPH at raw X and Y.
 QPoint Pixel(QCustomPlot* graph, double x, double y) {

@@ -27,18 +27,13 @@
 #include "tests/device/skriptport.h"
 #include "tests/support/tempordner.h"
 #include "tests/support/testshell.h"
+#include "tests/support/testzugang.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/werkzeugleiste.h"
 
 namespace {
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return 1; }
-  char Adresse() const override { return '1'; }
-  ComPorts& ports;
-};
+using Zugang = Testzugang;
 
 // One curves panel in a shown window, initialised.
 struct Umgebung {
