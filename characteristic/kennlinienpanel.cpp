@@ -295,10 +295,6 @@ QWidget* KennlinienPanel::KnoepfeAnlegen() {
   return gruppe;
 }
 
-QAction* KennlinienPanel::MenueAktion(const QString& name) const {
-  return Menueleiste()->findChild<QAction*>(name);
-}
-
 // ---- Start and end -------------------------------------------------------------------------
 
 int KennlinienPanel::KennlinienpanelInit() {

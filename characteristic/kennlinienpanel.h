@@ -54,8 +54,7 @@ class KennlinienPanel : public ChildPanel, public Editor {
 
   Werkzeugleiste* Leiste() const { return leiste_; }
   KennlinienGraphen& Grafik() const { return *grafik_; }
-  // The menu item with this constant ("NEU", "ZOOMPLUS", "KOORDINATEN", ...).
-  QAction* MenueAktion(const QString& name) const;
+  // Its menu items by constant (MenueAktion): "NEU", "ZOOMPLUS", "KOORDINATEN", ...
 
  private:
   void MenueAnlegen();

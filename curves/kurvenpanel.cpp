@@ -393,10 +393,6 @@ QWidget* KurvenPanel::KnoepfeAnlegen() {
   return teil;
 }
 
-QAction* KurvenPanel::MenueAktion(const QString& name) const {
-  return Menueleiste()->findChild<QAction*>(name);
-}
-
 // ---- Start and end -------------------------------------------------------------------------
 
 int KurvenPanel::KurvenpanelInit() {
