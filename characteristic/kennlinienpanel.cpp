@@ -482,20 +482,13 @@ void KennlinienPanel::NeuZeichnen() {
 }
 
 void KennlinienPanel::ZustandAnzeigen() {
-  auto zeigen = [this](QAction* aktion, bool an) {
-    aktion->setChecked(an);
-    leiste_->Druecken(aktion, an);
-  };
+  auto zeigen = [this](QAction* aktion, bool an) { AuswahlZeigen(*leiste_, aktion, an); };
   for (size_t i = 0; i < werkzeuge_.size(); ++i)
     zeigen(werkzeuge_[i], zustand_.werkzeug == static_cast<KennlWerkzeug>(i));
   for (size_t i = 0; i < darstellungen_.size(); ++i)
     zeigen(darstellungen_[i], darstellung_ == kDarstellungPunkte[i].darstellung);
   zeigen(direkthilfe_, shell_.hilfe.Aktiv());
-  const Rueckgaengigfreigabe& f = zustand_.freigabe;
-  rueckgaengig_->setEnabled(f.rueckgaengigMenue);
-  wiederherstellen_->setEnabled(f.wiederherstellenMenue);
-  leiste_->Dimmen(rueckgaengig_, !f.rueckgaengigKnopf);
-  leiste_->Dimmen(wiederherstellen_, !f.wiederherstellenKnopf);
+  RueckgaengigZeigen(*leiste_, rueckgaengig_, wiederherstellen_, zustand_.freigabe);
   TitelSetzen(Text(KennlTitel(zustand_.gKennlDateiname)));
   WertZeigen(xRaster_, zustand_.gKennlXRaster);
   WertZeigen(yRaster_, zustand_.gKennlYRaster);

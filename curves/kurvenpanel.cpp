@@ -624,10 +624,7 @@ void KurvenPanel::NeuZeichnen() {
 }
 
 void KurvenPanel::ZustandAnzeigen() {
-  auto zeigen = [this](QAction* aktion, bool an) {
-    aktion->setChecked(an);
-    leiste_->Druecken(aktion, an);
-  };
+  auto zeigen = [this](QAction* aktion, bool an) { AuswahlZeigen(*leiste_, aktion, an); };
   for (size_t i = 0; i < werkzeuge_.size(); ++i)
     zeigen(werkzeuge_[i], satz_.werkzeug == static_cast<Werkzeug>(i));
   for (int k = 0; k < kKurvenAnzahl; ++k) {
@@ -637,11 +634,7 @@ void KurvenPanel::ZustandAnzeigen() {
   for (size_t i = 0; i < darstellungen_.size(); ++i)
     zeigen(darstellungen_[i], darstellung_.gDarstellung == kDarstellungPunkte[i].darstellung);
   zeigen(direkthilfe_, shell_.hilfe.Aktiv());
-  const Rueckgaengigfreigabe& f = satz_.freigabe;
-  rueckgaengig_->setEnabled(f.rueckgaengigMenue);
-  wiederherstellen_->setEnabled(f.wiederherstellenMenue);
-  leiste_->Dimmen(rueckgaengig_, !f.rueckgaengigKnopf);
-  leiste_->Dimmen(wiederherstellen_, !f.wiederherstellenKnopf);
+  RueckgaengigZeigen(*leiste_, rueckgaengig_, wiederherstellen_, satz_.freigabe);
   TitelSetzen(Text(KurvenTitel(satz_.gKurvendateiname)));
 }
 

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/rueckgaengigring.h"
 #include "ui/direkthilfe.h"
+#include "ui/werkzeugleiste.h"
 
 void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name) {
   aktion->setObjectName(name.isEmpty() ? QString(punkt.name) : name);
@@ -99,4 +101,17 @@ void EditorAnordnen(QWidget* inhalt, const Editorteile& teile) {
   layout->addWidget(teile.leiste);
   layout->addLayout(mitte, 1);
   layout->addLayout(unten);
+}
+
+void AuswahlZeigen(Werkzeugleiste& leiste, QAction* aktion, bool an) {
+  aktion->setChecked(an);
+  leiste.Druecken(aktion, an);
+}
+
+void RueckgaengigZeigen(Werkzeugleiste& leiste, QAction* rueckgaengig, QAction* wiederherstellen,
+                        const Rueckgaengigfreigabe& freigabe) {
+  rueckgaengig->setEnabled(freigabe.rueckgaengigMenue);
+  wiederherstellen->setEnabled(freigabe.wiederherstellenMenue);
+  leiste.Dimmen(rueckgaengig, !freigabe.rueckgaengigKnopf);
+  leiste.Dimmen(wiederherstellen, !freigabe.wiederherstellenKnopf);
 }

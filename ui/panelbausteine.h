@@ -14,6 +14,8 @@ class QMenu;
 class QPushButton;
 class QWidget;
 class Direkthilfe;
+class Werkzeugleiste;
+struct Rueckgaengigfreigabe;
 
 // Marks an action as the row's: its constant (or the given name) as object name, its shortcut.
 void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name = QString());
@@ -32,6 +34,11 @@ void Feldhilfe(Direkthilfe& hilfe, QWidget* feld, const char* text);
 // A push button that runs ausfuehren, or shows its help text in help mode.
 QPushButton* Hilfeknopf(Direkthilfe& hilfe, QWidget* eltern, const char* name, const QString& text,
                         const char* hilfetext, std::function<void()> ausfuehren);
+// Shows a choice item's state: its check mark and its toolbar button pressed or released.
+void AuswahlZeigen(Werkzeugleiste& leiste, QAction* aktion, bool an);
+// Enables the undo and redo items and dims their buttons as the editor's undo state says.
+void RueckgaengigZeigen(Werkzeugleiste& leiste, QAction* rueckgaengig, QAction* wiederherstellen,
+                        const Rueckgaengigfreigabe& freigabe);
 // The read-only preview of the comment (KOMMENTARVORSCHAU) with its help text.
 QLineEdit* Kommentarvorschau(Direkthilfe& hilfe, QWidget* eltern, const char* hilfetext);
 // The row of the device's Start and Stopp buttons (START, STOPP).
