@@ -185,13 +185,9 @@ QDoubleSpinBox* KennlinienPanel::Feld(const char* name, int stellen, double min,
 void KennlinienPanel::TeileAnlegen() {
   QCustomPlot* graph = grafik_->Graph();
   QCustomPlot* klein = grafik_->GraphKlein();
-  grafik_->Bildlaufleiste()->setObjectName("SCROLLBAR");
-  graph->setMinimumSize(400, 250);
-  // A click on the graph takes the keyboard, so that Strg+Z and the zoom keys act on it.
-  graph->setFocusPolicy(Qt::ClickFocus);
-  klein->setMinimumHeight(kUebersichtMindesthoehe);
-  Feldhilfe(shell_.hilfe, graph, Kennlhilfe::kGraph);
-  Feldhilfe(shell_.hilfe, klein, Kennlhilfe::kGraphKlein);
+  // Once clicked, the graph takes Strg+Z and the zoom keys.
+  GraphenEinrichten(shell_.hilfe, graph, klein, grafik_->Bildlaufleiste(), kUebersichtMindesthoehe,
+                    Kennlhilfe::kGraph, Kennlhilfe::kGraphKlein);
 
   ZurueckKnopf()->setObjectName("ZURUECK");
   EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),

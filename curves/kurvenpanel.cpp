@@ -255,13 +255,9 @@ void KurvenPanel::TeileAnlegen() {
   QCustomPlot* klein = grafik_->GraphKlein();
   graph->setObjectName("GRAPH");
   klein->setObjectName("GRAPHKLEIN");
-  grafik_->Bildlaufleiste()->setObjectName("SCROLLBAR");
-  graph->setMinimumSize(400, 250);
-  // A click on the graph takes the keyboard, so that Entf and Strg+Z act on the curve.
-  graph->setFocusPolicy(Qt::ClickFocus);
-  klein->setMinimumHeight(kUebersichtMindesthoehe);
-  Hilfe(graph, Kurvenhilfe::kGraph);
-  Hilfe(klein, Kurvenhilfe::kGraphKlein);
+  // Once clicked, the graph takes Entf and Strg+Z.
+  GraphenEinrichten(shell_.hilfe, graph, klein, grafik_->Bildlaufleiste(), kUebersichtMindesthoehe,
+                    Kurvenhilfe::kGraph, Kurvenhilfe::kGraphKlein);
 
   EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),
                             Fehleranzeige(), Verbindung(), ZurueckKnopf()});

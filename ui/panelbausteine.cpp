@@ -115,3 +115,13 @@ void RueckgaengigZeigen(Werkzeugleiste& leiste, QAction* rueckgaengig, QAction* 
   leiste.Dimmen(rueckgaengig, !freigabe.rueckgaengigKnopf);
   leiste.Dimmen(wiederherstellen, !freigabe.wiederherstellenKnopf);
 }
+
+void GraphenEinrichten(Direkthilfe& hilfe, QWidget* graph, QWidget* klein, QWidget* bildlauf,
+                       int kleinHoehe, const char* graphHilfe, const char* kleinHilfe) {
+  bildlauf->setObjectName("SCROLLBAR");
+  graph->setMinimumSize(400, 250);
+  graph->setFocusPolicy(Qt::ClickFocus);
+  klein->setMinimumHeight(kleinHoehe);
+  Feldhilfe(hilfe, graph, graphHilfe);
+  Feldhilfe(hilfe, klein, kleinHilfe);
+}

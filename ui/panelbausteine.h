@@ -44,6 +44,12 @@ QLineEdit* Kommentarvorschau(Direkthilfe& hilfe, QWidget* eltern, const char* hi
 // The row of the device's Start and Stopp buttons (START, STOPP).
 QHBoxLayout* StartStoppZeile(QWidget* eltern, QPushButton*& start, QPushButton*& stopp);
 
+// The editor's graph and overview: the scroll bar's name (SCROLLBAR), the graph's least size and
+// focus on a click, so that the editing keys then act on it, the overview's least height, and
+// the help texts of both.
+void GraphenEinrichten(Direkthilfe& hilfe, QWidget* graph, QWidget* klein, QWidget* bildlauf,
+                       int kleinHoehe, const char* graphHilfe, const char* kleinHilfe);
+
 // The parts of an editor panel, in the places EditorAnordnen gives them.
 struct Editorteile {
   QWidget* leiste;
