@@ -216,28 +216,19 @@ QWidget* KennlinienPanel::KoordinatenAnlegen() {
 }
 
 QWidget* KennlinienPanel::FelderAnlegen() {
-  auto* teil = new QWidget(Inhalt());
-  teil->setFixedWidth(250);
-  auto* spalte = new QVBoxLayout(teil);
-  spalte->setContentsMargins(0, 0, 0, 0);
+  QVBoxLayout* spalte = nullptr;
+  QWidget* teil = Feldspalte(Inhalt(), spalte);
 
   auto* gruppe = new QGroupBox("Raster und Y-Achse", teil);
   auto* raster = new QGridLayout(gruppe);
-  auto zeile = [&](int z, const char* text, QDoubleSpinBox* feld, QList<QLabel*>& einheiten) {
-    raster->addWidget(new QLabel(text, gruppe), z, 0);
-    raster->addWidget(feld, z, 1);
-    auto* einheit = new QLabel(gruppe);
-    einheiten.append(einheit);
-    raster->addWidget(einheit, z, 2);
-  };
   xRaster_ = Feld("XRASTER", kFeldstellen, 0, kFeldgrenze, Kennlhilfe::kRaster);
   yRaster_ = Feld("YRASTER", kFeldstellen, 0, kFeldgrenze, Kennlhilfe::kRaster);
   yZoomMax_ = Feld("YZOOMMAX", kFeldstellen, -kFeldgrenze, kFeldgrenze, Kennlhilfe::kYZoom);
   yZoomMin_ = Feld("YZOOMMIN", kFeldstellen, -kFeldgrenze, kFeldgrenze, Kennlhilfe::kYZoom);
-  zeile(0, "X-Raster", xRaster_, xEinheiten_);
-  zeile(1, "Y-Raster", yRaster_, yEinheiten_);
-  zeile(2, "Zoom max", yZoomMax_, yEinheiten_);
-  zeile(3, "Zoom min", yZoomMin_, yEinheiten_);
+  Einheitenzeile(raster, 0, "X-Raster", xRaster_, xEinheiten_);
+  Einheitenzeile(raster, 1, "Y-Raster", yRaster_, yEinheiten_);
+  Einheitenzeile(raster, 2, "Zoom max", yZoomMax_, yEinheiten_);
+  Einheitenzeile(raster, 3, "Zoom min", yZoomMin_, yEinheiten_);
   connect(xRaster_, &QDoubleSpinBox::valueChanged, this,
           [this](double wert) { zustand_.gKennlXRaster = wert; });
   connect(yRaster_, &QDoubleSpinBox::valueChanged, this,

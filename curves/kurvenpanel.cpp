@@ -293,26 +293,17 @@ QWidget* KurvenPanel::KoordinatenAnlegen() {
 }
 
 QWidget* KurvenPanel::FelderAnlegen() {
-  auto* teil = new QWidget(Inhalt());
-  teil->setFixedWidth(250);
-  auto* spalte = new QVBoxLayout(teil);
-  spalte->setContentsMargins(0, 0, 0, 0);
+  QVBoxLayout* spalte = nullptr;
+  QWidget* teil = Feldspalte(Inhalt(), spalte);
 
   auto* yGruppe = new QGroupBox("Y-Achse", teil);
   auto* raster = new QGridLayout(yGruppe);
-  auto zeile = [&](int z, const char* text, QWidget* feld) {
-    raster->addWidget(new QLabel(text, yGruppe), z, 0);
-    raster->addWidget(feld, z, 1);
-    auto* einheit = new QLabel(yGruppe);
-    einheitTexte_.append(einheit);
-    raster->addWidget(einheit, z, 2);
-  };
   yZoomMax_ = Zahlfeld("YZOOMMAX", kFeldstellen, -kFeldgrenze, kFeldgrenze, yGruppe);
   yZoomMin_ = Zahlfeld("YZOOMMIN", kFeldstellen, -kFeldgrenze, kFeldgrenze, yGruppe);
   yRaster_ = Zahlfeld("YRASTER", kFeldstellen, 0, kFeldgrenze, yGruppe);
-  zeile(0, "Zoom max", yZoomMax_);
-  zeile(1, "Zoom min", yZoomMin_);
-  zeile(2, "Raster", yRaster_);
+  Einheitenzeile(raster, 0, "Zoom max", yZoomMax_, einheitTexte_);
+  Einheitenzeile(raster, 1, "Zoom min", yZoomMin_, einheitTexte_);
+  Einheitenzeile(raster, 2, "Raster", yRaster_, einheitTexte_);
   Hilfe(yZoomMax_, Kurvenhilfe::kYZoom);
   Hilfe(yZoomMin_, Kurvenhilfe::kYZoom);
   Hilfe(yRaster_, Kurvenhilfe::kYRaster);

@@ -2,7 +2,9 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -124,4 +126,22 @@ void GraphenEinrichten(Direkthilfe& hilfe, QWidget* graph, QWidget* klein, QWidg
   klein->setMinimumHeight(kleinHoehe);
   Feldhilfe(hilfe, graph, graphHilfe);
   Feldhilfe(hilfe, klein, kleinHilfe);
+}
+
+QWidget* Feldspalte(QWidget* eltern, QVBoxLayout*& spalte) {
+  auto* teil = new QWidget(eltern);
+  teil->setFixedWidth(250);
+  spalte = new QVBoxLayout(teil);
+  spalte->setContentsMargins(0, 0, 0, 0);
+  return teil;
+}
+
+void Einheitenzeile(QGridLayout* raster, int z, const char* text, QWidget* feld,
+                    QList<QLabel*>& einheiten) {
+  QWidget* gruppe = raster->parentWidget();
+  raster->addWidget(new QLabel(text, gruppe), z, 0);
+  raster->addWidget(feld, z, 1);
+  auto* einheit = new QLabel(gruppe);
+  einheiten.append(einheit);
+  raster->addWidget(einheit, z, 2);
 }

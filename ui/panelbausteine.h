@@ -2,12 +2,16 @@
 // Building blocks of the editor panels: menu items from their table rows, command and choice
 // items that respect direct help, buttons with their help text, and help texts on fields.
 
+#include <QList>
 #include <QString>
 #include <functional>
 
 #include "ui/menuepunkt.h"
 
 class QAction;
+class QGridLayout;
+class QLabel;
+class QVBoxLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -49,6 +53,12 @@ QHBoxLayout* StartStoppZeile(QWidget* eltern, QPushButton*& start, QPushButton*&
 // the help texts of both.
 void GraphenEinrichten(Direkthilfe& hilfe, QWidget* graph, QWidget* klein, QWidget* bildlauf,
                        int kleinHoehe, const char* graphHilfe, const char* kleinHilfe);
+
+// The fixed-width column of fields beside the graph; spalte receives its layout.
+QWidget* Feldspalte(QWidget* eltern, QVBoxLayout*& spalte);
+// Row z of a field group: caption, field and a unit label, which einheiten receives.
+void Einheitenzeile(QGridLayout* raster, int z, const char* text, QWidget* feld,
+                    QList<QLabel*>& einheiten);
 
 // The parts of an editor panel, in the places EditorAnordnen gives them.
 struct Editorteile {
