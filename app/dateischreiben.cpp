@@ -4,9 +4,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <system_error>
@@ -175,4 +177,12 @@ bool DateiLesen(const std::string& pfad, std::string& inhalt) {
   if (datei.bad() || !puffer) return false;
   inhalt = puffer.str();
   return true;
+}
+
+int Schreibfehlercode(const Schreibergebnis& ergebnis, int nichtGeoeffnet,
+                      std::initializer_list<int> nichtGeschrieben) {
+  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return nichtGeoeffnet;
+  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
+    return std::data(nichtGeschrieben)[std::min(ergebnis.teil, nichtGeschrieben.size() - 1)];
+  return 0;
 }

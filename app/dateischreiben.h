@@ -8,6 +8,7 @@
 // killed save left in the folder are removed by the next save there.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,11 @@ struct Schreibergebnis {
   size_t teil = 0;  // with NichtGeschrieben: the part that could not be written completely
   bool ok() const { return art == Art::Geschrieben; }
 };
+
+// The catalogue code of a write: 0 when written, nichtGeoeffnet when the file could not be opened,
+// else the code of the part that failed (nichtGeschrieben[teil]; the last stands for later parts).
+int Schreibfehlercode(const Schreibergebnis& ergebnis, int nichtGeoeffnet,
+                      std::initializer_list<int> nichtGeschrieben);
 
 // praefix and endung name the temporary file ("ini$$" and ".TMP" for the settings file): praefix,
 // the process id, "-", a number, endung.

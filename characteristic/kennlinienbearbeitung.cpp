@@ -5,6 +5,7 @@
 
 #include "characteristic/kennlinienraster.h"
 #include "characteristic/kennlinienundo.h"
+#include "editor/geradenteilung.h"
 
 namespace {
 
@@ -96,21 +97,16 @@ bool KennlGeradeTeilen(Kennlinienbearbeitung& b, double x) {
     return KennlAblehnen(b,
                          "Gerade kann nicht geteilt werden, da sie eine Länge \n"
                          " von nur einer internen Rastereinheit hat.");
-  double e = std::trunc(x - KennlPunktX(kennlinie, g) + 0.5);
-  if (!(e >= 1)) e = 1;
-  if (e > alt.laenge - 1) e = alt.laenge - 1;
-  const int32_t erste = static_cast<int32_t>(e);
-  const int32_t q = alt.laenge / erste;
-  double wert = std::trunc(alt.y + (static_cast<double>(kennlinie.punkte[g + 1].y) - alt.y) / q);
-  if (wert < 0) wert = 0;
-  if (wert > kKennlRohMax) wert = kKennlRohMax;
+  const Geradenteilung t =
+      Teilungspunkt(std::trunc(x - KennlPunktX(kennlinie, g) + 0.5), alt.laenge, alt.y,
+                    kennlinie.punkte[g + 1].y, kKennlRohMax);
 
   KennlUndoSichern(b.zustand, b.fehler.dialoge());
-  const Kennlinienpunkt neu{static_cast<int32_t>(wert), alt.laenge - erste, alt.zeitbasis};
+  const Kennlinienpunkt neu{t.wert, alt.laenge - t.erste, alt.zeitbasis};
   if (const int code = PunktEinfuegen(kennlinie, g + 1, neu); code != 0) {
     b.fehler.NOV_Fehlerpopup(code);
     return false;
   }
-  kennlinie.punkte[g].laenge = erste;
+  kennlinie.punkte[g].laenge = t.erste;
   return true;
 }

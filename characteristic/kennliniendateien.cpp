@@ -171,11 +171,7 @@ int KennliniendateiSchreiben(const std::string& pfad, const Kennlinienzustand& z
                              const Konfiguration& konfig) {
   const std::string kopf = KopfBytes(zustand, konfig);
   const std::string punkte = PunktBytes(zustand.gKennlinie);
-  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {kopf, punkte});
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308515;
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
-    return ergebnis.teil == 0 ? -301516 : -301517;
-  return 0;
+  return Schreibfehlercode(DateiSicherSchreiben(pfad, {kopf, punkte}), -308515, {-301516, -301517});
 }
 
 int KennlSpeichern(Kennlinienzustand& zustand, const Konfigzustand& konfig, Dialoge& dialoge,

@@ -82,11 +82,8 @@ std::string KennlExportText(const Kennlinie& kennlinie) {
 
 int KennltextSchreiben(const std::string& pfad, const Kennlinie& kennlinie) {
   const std::string punkte = Punktzeilen(kennlinie);
-  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {kExportKopf, punkte, "\n"});
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308529;
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
-    return ergebnis.teil == 0 ? -301530 : ergebnis.teil == 1 ? -301531 : -301532;
-  return 0;
+  return Schreibfehlercode(DateiSicherSchreiben(pfad, {kExportKopf, punkte, "\n"}), -308529,
+                           {-301530, -301531, -301532});
 }
 
 int KennlExportieren(const Kennlinienzustand& zustand, Dialoge& dialoge) {

@@ -1,15 +1,5 @@
 #include "characteristic/kennlinienmenues.h"
 
-namespace {
-
-const char* const kDarstellungHilfe =
-    "Darstellungsarten für die Kurven:\n- Linien: Nur die intern gespeicherten Geraden "
-    "(schnellerer\n              Grafikaufbau)\n- Stufen: Die digitalisierten Geraden, wie sie "
-    "tatächlich\n               von der PWC-2 ausgegeben werden.\n- Lin+St: Linien und Geraden "
-    "gleichzeitig.";
-
-}  // namespace
-
 const std::array<Menuepunkt, 6> kKennlDateiPunkte{{
     {"NEU", "Neu", "Löscht die Kennlinie.", Strg(Qt::Key_N), "Neu", ":/buttons/new.png"},
     {"LADEN", "Kennlinie laden", "Lädt eine Kennlinie aus einer Datei.", Strg(Qt::Key_O),
@@ -26,11 +16,8 @@ const std::array<Menuepunkt, 6> kKennlDateiPunkte{{
 
 const std::array<Menuepunkt, 3> kKennlBearbeitenPunkte{{
     {"ALLESMARKIEREN", "Alles Markieren", "", Strg(Qt::Key_A), nullptr, nullptr},
-    {"RUECKGAENGIG", "Rückgängig", "Macht den letzten Bearbeitungsschritt rückgängig.",
-     Strg(Qt::Key_Z), "Rückgängig", ":/buttons/undo.png"},
-    {"WIEDERHERST", "Wiederherstellen",
-     "Stellt den letzten rückgängig gemachten\nBearbeitungsschritt wieder her.", Strg(Qt::Key_Y),
-     "Wiederherstellen", ":/buttons/redo.png"},
+    kRueckgaengigPunkt,
+    kWiederherstellenPunkt,
 }};
 
 const std::array<Menuepunkt, 7> kKennlWerkzeugPunkte{{
@@ -70,22 +57,6 @@ const std::array<Menuepunkt, 4> kKennlZoomPunkte{{
      "Grafikfenster paßt.",
      kKeineTaste, "Zoom Gesammtkurve", ":/buttons/zoomvoll.png"},
 }};
-
-const std::array<Kennldarstellungspunkt, 3> kKennlDarstellungPunkte{{
-    {{"LINST", "Linien + Stufen", kDarstellungHilfe, kKeineTaste,
-      "Kurven als Linien + Stufen darstellen", ":/buttons/linst.png"},
-     3},
-    {{"LIN", "Linien", kDarstellungHilfe, kKeineTaste, "Kurven als Linien darstellen",
-      ":/buttons/lin.png"},
-     1},
-    {{"ST", "Stufen", kDarstellungHilfe, kKeineTaste, "Kurven als Stufen darstellen",
-      ":/buttons/st.png"},
-     2},
-}};
-
-const Menuepunkt kKennlDirekthilfePunkt{"WASISTDAS", "Direkthilfe", "",
-                                        kKeineTaste, "Direkthilfe", ":/buttons/help.png"};
-const Menuepunkt kKennlPinsPunkt{"PINS", "PWC-2 Pinbelegung", "", kKeineTaste, nullptr, nullptr};
 
 const char* const kKennlPinsTitel = "PWC-2 Pinbelegung";
 const char* const kKennlPinsText =

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "ui/editormenuepunkte.h"
 #include "ui/menuepunkt.h"
 
 // "Datei" without "Beenden", which every child panel has.
@@ -15,15 +16,8 @@ extern const std::array<Menuepunkt, 3> kKennlBearbeitenPunkte;
 extern const std::array<Menuepunkt, 7> kKennlWerkzeugPunkte;
 // "Bearbeiten": "Zoom +", "Zoom -", "Zoom Markierung", "Zoom Gesammtkurve".
 extern const std::array<Menuepunkt, 4> kKennlZoomPunkte;
-// "Ansicht", submenu "Kurvendarstellung", with the display mode of each item.
-struct Kennldarstellungspunkt {
-  Menuepunkt punkt;
-  int darstellung;
-};
-extern const std::array<Kennldarstellungspunkt, 3> kKennlDarstellungPunkte;
-// "Hilfe".
-extern const Menuepunkt kKennlDirekthilfePunkt;
-extern const Menuepunkt kKennlPinsPunkt;
+// "Ansicht" and "Hilfe" are those of the curve editor: kDarstellungPunkte, kDirekthilfePunkt,
+// kPinsPunkt.
 
 // The "PWC-2 Pinbelegung" popup of the characteristic operation.
 extern const char* const kKennlPinsTitel;

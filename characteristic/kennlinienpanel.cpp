@@ -33,6 +33,7 @@
 #include "ui/direkthilfe.h"
 #include "ui/eingabedialog.h"
 #include "ui/fehleranzeigewidget.h"
+#include "ui/feldbausteine.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
 #include "ui/panelbausteine.h"
@@ -45,15 +46,6 @@ constexpr double kFeldgrenze = 1e9;
 constexpr int kFeldstellen = 3;
 constexpr double kAnstiegszeitMax = 1e6;  // ms; the box's longest time is 104422.5 ms
 constexpr int kUebersichtMindesthoehe = 110;
-
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-void WertZeigen(QDoubleSpinBox* feld, double wert) {
-  const QSignalBlocker sperre(feld);
-  feld->setValue(wert);
-}
 
 }  // namespace
 
@@ -105,9 +97,7 @@ QAction* KennlinienPanel::Auswahl(QMenu* menue, const Menuepunkt& punkt,
 void KennlinienPanel::MenueAnlegen() {
   for (size_t i = 0; i < kKennlDateiPunkte.size(); ++i) {
     const Menuepunkt& p = kKennlDateiPunkte[i];
-    QAction* aktion = DateiEintrag(p.text, p.hilfe, [this, i] { Menu_Kennlinie_Datei(int(i)); });
-    aktion->setObjectName(p.name);
-    if (p.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(p.taste));
+    Kennzeichnen(DateiEintrag(p.text, p.hilfe, [this, i] { Menu_Kennlinie_Datei(int(i)); }), p);
   }
   DateiMenue()->insertSeparator(BeendenAktion());
   BeendenAktion()->setObjectName("BEENDEN");
@@ -140,18 +130,18 @@ void KennlinienPanel::MenueAnlegen() {
   Menueleiste()->insertMenu(FensterMenue()->menuAction(), ansicht);
   QMenu* darstellung = ansicht->addMenu("Kurvendarstellung");
   darstellung->setObjectName("DARSTELLUNG");
-  for (size_t i = 0; i < kKennlDarstellungPunkte.size(); ++i) {
-    const int wert = kKennlDarstellungPunkte[i].darstellung;
-    darstellungen_[i] = Auswahl(darstellung, kKennlDarstellungPunkte[i].punkt,
+  for (size_t i = 0; i < kDarstellungPunkte.size(); ++i) {
+    const int wert = kDarstellungPunkte[i].darstellung;
+    darstellungen_[i] = Auswahl(darstellung, kDarstellungPunkte[i].punkt,
                                 [this, wert] { Menu_Kennlinie_Ansicht_ToggleDarstellung(wert); });
   }
 
   QMenu* hilfe = Menueleiste()->addMenu("Hilfe");
-  direkthilfe_ = Menueeintrag(hilfe, kKennlDirekthilfePunkt);
+  direkthilfe_ = Menueeintrag(hilfe, kDirekthilfePunkt);
   direkthilfe_->setCheckable(true);
   // The only item that acts in help mode: it ends it.
   connect(direkthilfe_, &QAction::triggered, this, [this] { Menu_Kennlinie_Hilfe_ToggleHelp(); });
-  Befehl(hilfe, kKennlPinsPunkt, [this] { Menu_Kennlinie_Hilfe_Pins(); });
+  Befehl(hilfe, kPinsPunkt, [this] { Menu_Kennlinie_Hilfe_Pins(); });
 }
 
 void KennlinienPanel::LeisteAnlegen() {
@@ -175,12 +165,12 @@ void KennlinienPanel::LeisteAnlegen() {
   // The display buttons only show the mode; it is chosen in "Ansicht".
   const int darstellungen = leiste_->Radiogruppe();
   for (size_t i = 0; i < darstellungen_.size(); ++i) {
-    const Menuepunkt& p = kKennlDarstellungPunkte[i].punkt;
+    const Menuepunkt& p = kDarstellungPunkte[i].punkt;
     leiste_->Radioknopf(darstellungen, p.tooltip, p.bild, darstellungen_[i]);
     leiste_->Dimmen(darstellungen_[i], true);
   }
   leiste_->Trenner();
-  leiste_->Umschalter(kKennlDirekthilfePunkt.tooltip, kKennlDirekthilfePunkt.bild, direkthilfe_);
+  leiste_->Umschalter(kDirekthilfePunkt.tooltip, kDirekthilfePunkt.bild, direkthilfe_);
   leiste_->Dimmen(rueckgaengig_, true);
   leiste_->Dimmen(wiederherstellen_, true);
 }
@@ -192,45 +182,16 @@ QDoubleSpinBox* KennlinienPanel::Feld(const char* name, int stellen, double min,
   return feld;
 }
 
-void KennlinienPanel::BeiAenderung(QDoubleSpinBox* feld, std::function<void()> uebernehmen) {
-  auto geaendert = std::make_shared<bool>(false);
-  connect(feld, &QDoubleSpinBox::valueChanged, this, [geaendert] { *geaendert = true; });
-  connect(feld, &QDoubleSpinBox::editingFinished, this,
-          [geaendert, uebernehmen = std::move(uebernehmen)] {
-            if (std::exchange(*geaendert, false)) uebernehmen();
-          });
-}
-
 void KennlinienPanel::TeileAnlegen() {
   QCustomPlot* graph = grafik_->Graph();
   QCustomPlot* klein = grafik_->GraphKlein();
-  grafik_->Bildlaufleiste()->setObjectName("SCROLLBAR");
-  graph->setMinimumSize(400, 250);
-  // A click on the graph takes the keyboard, so that Strg+Z and the zoom keys act on it.
-  graph->setFocusPolicy(Qt::ClickFocus);
-  klein->setMinimumHeight(kUebersichtMindesthoehe);
-  Feldhilfe(shell_.hilfe, graph, Kennlhilfe::kGraph);
-  Feldhilfe(shell_.hilfe, klein, Kennlhilfe::kGraphKlein);
+  // Once clicked, the graph takes Strg+Z and the zoom keys.
+  GraphenEinrichten(shell_.hilfe, graph, klein, grafik_->Bildlaufleiste(), kUebersichtMindesthoehe,
+                    Kennlhilfe::kGraph, Kennlhilfe::kGraphKlein);
 
-  auto* links = new QVBoxLayout;
-  links->addWidget(graph, 4);
-  links->addWidget(KoordinatenAnlegen());
-  links->addWidget(klein, 1);
-  auto* mitte = new QHBoxLayout;
-  mitte->addLayout(links, 1);
-  mitte->addWidget(FelderAnlegen());
-
-  auto* unten = new QHBoxLayout;
-  unten->addWidget(Fehleranzeige(), 1);
-  unten->addWidget(Verbindung());
-  unten->addWidget(ZurueckKnopf());
   ZurueckKnopf()->setObjectName("ZURUECK");
-
-  auto* layout = new QVBoxLayout(Inhalt());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(leiste_);
-  layout->addLayout(mitte, 1);
-  layout->addLayout(unten);
+  EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),
+                            Fehleranzeige(), Verbindung(), ZurueckKnopf()});
 }
 
 QWidget* KennlinienPanel::KoordinatenAnlegen() {
@@ -255,28 +216,19 @@ QWidget* KennlinienPanel::KoordinatenAnlegen() {
 }
 
 QWidget* KennlinienPanel::FelderAnlegen() {
-  auto* teil = new QWidget(Inhalt());
-  teil->setFixedWidth(250);
-  auto* spalte = new QVBoxLayout(teil);
-  spalte->setContentsMargins(0, 0, 0, 0);
+  QVBoxLayout* spalte = nullptr;
+  QWidget* teil = Feldspalte(Inhalt(), spalte);
 
   auto* gruppe = new QGroupBox("Raster und Y-Achse", teil);
   auto* raster = new QGridLayout(gruppe);
-  auto zeile = [&](int z, const char* text, QDoubleSpinBox* feld, QList<QLabel*>& einheiten) {
-    raster->addWidget(new QLabel(text, gruppe), z, 0);
-    raster->addWidget(feld, z, 1);
-    auto* einheit = new QLabel(gruppe);
-    einheiten.append(einheit);
-    raster->addWidget(einheit, z, 2);
-  };
   xRaster_ = Feld("XRASTER", kFeldstellen, 0, kFeldgrenze, Kennlhilfe::kRaster);
   yRaster_ = Feld("YRASTER", kFeldstellen, 0, kFeldgrenze, Kennlhilfe::kRaster);
   yZoomMax_ = Feld("YZOOMMAX", kFeldstellen, -kFeldgrenze, kFeldgrenze, Kennlhilfe::kYZoom);
   yZoomMin_ = Feld("YZOOMMIN", kFeldstellen, -kFeldgrenze, kFeldgrenze, Kennlhilfe::kYZoom);
-  zeile(0, "X-Raster", xRaster_, xEinheiten_);
-  zeile(1, "Y-Raster", yRaster_, yEinheiten_);
-  zeile(2, "Zoom max", yZoomMax_, yEinheiten_);
-  zeile(3, "Zoom min", yZoomMin_, yEinheiten_);
+  Einheitenzeile(raster, 0, "X-Raster", xRaster_, xEinheiten_);
+  Einheitenzeile(raster, 1, "Y-Raster", yRaster_, yEinheiten_);
+  Einheitenzeile(raster, 2, "Zoom max", yZoomMax_, yEinheiten_);
+  Einheitenzeile(raster, 3, "Zoom min", yZoomMin_, yEinheiten_);
   connect(xRaster_, &QDoubleSpinBox::valueChanged, this,
           [this](double wert) { zustand_.gKennlXRaster = wert; });
   connect(yRaster_, &QDoubleSpinBox::valueChanged, this,
@@ -288,10 +240,7 @@ QWidget* KennlinienPanel::FelderAnlegen() {
   spalte->addSpacing(6);
   spalte->addWidget(Hilfeknopf(shell_.hilfe, teil, "KOMMENTAR", "Kommentar", Kennlhilfe::kKommentar,
                                [this] { KommentarBearbeiten(); }));
-  kommentarvorschau_ = new QLineEdit(teil);
-  kommentarvorschau_->setObjectName("KOMMENTARVORSCHAU");
-  kommentarvorschau_->setReadOnly(true);
-  Feldhilfe(shell_.hilfe, kommentarvorschau_, Kennlhilfe::kKommentarvorschau);
+  kommentarvorschau_ = Kommentarvorschau(shell_.hilfe, teil, Kennlhilfe::kKommentarvorschau);
   spalte->addWidget(kommentarvorschau_);
 
   spalte->addSpacing(6);
@@ -329,19 +278,8 @@ QWidget* KennlinienPanel::KnoepfeAnlegen() {
                           [this] { KennlinieLesen_Callback(); }));
   s->addWidget(Hilfeknopf(shell_.hilfe, gruppe, "AUSGANG4SETZEN", "über Ausg.4 anwählen",
                           Kennlhilfe::kAusgang4, [this] { Ausgang4Setzen_Callback(); }));
-  auto* geraet = new QHBoxLayout;
-  start_ = new QPushButton("Start", gruppe);
-  start_->setObjectName("START");
-  stopp_ = new QPushButton("Stopp", gruppe);
-  stopp_->setObjectName("STOPP");
-  geraet->addWidget(start_);
-  geraet->addWidget(stopp_);
-  s->addLayout(geraet);
+  s->addLayout(StartStoppZeile(gruppe, start_, stopp_));
   return gruppe;
-}
-
-QAction* KennlinienPanel::MenueAktion(const QString& name) const {
-  return Menueleiste()->findChild<QAction*>(name);
 }
 
 // ---- Start and end -------------------------------------------------------------------------
@@ -531,20 +469,13 @@ void KennlinienPanel::NeuZeichnen() {
 }
 
 void KennlinienPanel::ZustandAnzeigen() {
-  auto zeigen = [this](QAction* aktion, bool an) {
-    aktion->setChecked(an);
-    leiste_->Druecken(aktion, an);
-  };
+  auto zeigen = [this](QAction* aktion, bool an) { AuswahlZeigen(*leiste_, aktion, an); };
   for (size_t i = 0; i < werkzeuge_.size(); ++i)
     zeigen(werkzeuge_[i], zustand_.werkzeug == static_cast<KennlWerkzeug>(i));
   for (size_t i = 0; i < darstellungen_.size(); ++i)
-    zeigen(darstellungen_[i], darstellung_ == kKennlDarstellungPunkte[i].darstellung);
+    zeigen(darstellungen_[i], darstellung_ == kDarstellungPunkte[i].darstellung);
   zeigen(direkthilfe_, shell_.hilfe.Aktiv());
-  const Rueckgaengigfreigabe& f = zustand_.freigabe;
-  rueckgaengig_->setEnabled(f.rueckgaengigMenue);
-  wiederherstellen_->setEnabled(f.wiederherstellenMenue);
-  leiste_->Dimmen(rueckgaengig_, !f.rueckgaengigKnopf);
-  leiste_->Dimmen(wiederherstellen_, !f.wiederherstellenKnopf);
+  RueckgaengigZeigen(*leiste_, rueckgaengig_, wiederherstellen_, zustand_.freigabe);
   TitelSetzen(Text(KennlTitel(zustand_.gKennlDateiname)));
   WertZeigen(xRaster_, zustand_.gKennlXRaster);
   WertZeigen(yRaster_, zustand_.gKennlYRaster);

@@ -54,8 +54,7 @@ class KennlinienPanel : public ChildPanel, public Editor {
 
   Werkzeugleiste* Leiste() const { return leiste_; }
   KennlinienGraphen& Grafik() const { return *grafik_; }
-  // The menu item with this constant ("NEU", "ZOOMPLUS", "KOORDINATEN", ...).
-  QAction* MenueAktion(const QString& name) const;
+  // Its menu items by constant (MenueAktion): "NEU", "ZOOMPLUS", "KOORDINATEN", ...
 
  private:
   void MenueAnlegen();
@@ -67,9 +66,6 @@ class KennlinienPanel : public ChildPanel, public Editor {
   QAction* Befehl(QMenu* menue, const Menuepunkt& punkt, std::function<void()> ausfuehren);
   QAction* Auswahl(QMenu* menue, const Menuepunkt& punkt, std::function<void()> ausfuehren);
   QDoubleSpinBox* Feld(const char* name, int stellen, double min, double max, const char* hilfe);
-  // Commit of a field the user changed: the shown values are rounded, so untouched ones are not
-  // taken back.
-  void BeiAenderung(QDoubleSpinBox* feld, std::function<void()> uebernehmen);
 
   // Menu callbacks.
   void Menu_Kennlinie_Datei(int eintrag);

@@ -9,6 +9,7 @@
 #include "characteristic/kennlinientransfer.h"
 #include "cli/argumente.h"
 #include "cli/geraetesitzung.h"
+#include "cli/unterbefehle.h"
 #include "editor/textzeilen.h"
 
 namespace {
@@ -138,18 +139,15 @@ int Waehlen(Sitzung& s, Argumente a) {
 }
 
 int Kennlinie_(Sitzung& s, const Argumente& a) {
-  if (a.empty())
-    throw Aufruffehler(
-        "kennlinie: info, export, import, abbild, senden, lesen oder waehlen erwartet");
-  const Argumente rest(a.begin() + 1, a.end());
-  if (a[0] == "info") return Info(s, rest);
-  if (a[0] == "export") return Export(s, rest);
-  if (a[0] == "import") return Import(s, rest);
-  if (a[0] == "abbild") return Abbild(s, rest);
-  if (a[0] == "senden") return Senden(s, rest);
-  if (a[0] == "lesen") return Lesen(s, rest);
-  if (a[0] == "waehlen") return Waehlen(s, rest);
-  throw Aufruffehler("kennlinie: unbekannter Unterbefehl \"" + a[0] + "\"");
+  return UnterbefehlAusfuehren(s, a, "kennlinie",
+                               "info, export, import, abbild, senden, lesen oder waehlen",
+                               {{"info", Info},
+                                {"export", Export},
+                                {"import", Import},
+                                {"abbild", Abbild},
+                                {"senden", Senden},
+                                {"lesen", Lesen},
+                                {"waehlen", Waehlen}});
 }
 
 }  // namespace

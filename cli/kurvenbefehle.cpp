@@ -7,6 +7,7 @@
 #include "app/fehlerausgabe.h"
 #include "cli/argumente.h"
 #include "cli/geraetesitzung.h"
+#include "cli/unterbefehle.h"
 #include "curves/kurvendateien.h"
 #include "curves/kurvenexport.h"
 #include "curves/kurventransfer.h"
@@ -134,16 +135,13 @@ int Lesen(Sitzung& s, Argumente a) {
 }
 
 int Kurven(Sitzung& s, const Argumente& a) {
-  if (a.empty())
-    throw Aufruffehler("kurven: info, export, import, abbild, senden oder lesen erwartet");
-  const Argumente rest(a.begin() + 1, a.end());
-  if (a[0] == "info") return Info(s, rest);
-  if (a[0] == "export") return Export(s, rest);
-  if (a[0] == "import") return Import(s, rest);
-  if (a[0] == "abbild") return Abbild(s, rest);
-  if (a[0] == "senden") return Senden(s, rest);
-  if (a[0] == "lesen") return Lesen(s, rest);
-  throw Aufruffehler("kurven: unbekannter Unterbefehl \"" + a[0] + "\"");
+  return UnterbefehlAusfuehren(s, a, "kurven", "info, export, import, abbild, senden oder lesen",
+                               {{"info", Info},
+                                {"export", Export},
+                                {"import", Import},
+                                {"abbild", Abbild},
+                                {"senden", Senden},
+                                {"lesen", Lesen}});
 }
 
 }  // namespace

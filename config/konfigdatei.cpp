@@ -38,10 +38,7 @@ bool TypStimmt(const Dateibild& bild) {
 int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig) {
   const Dateibild bild = DateibildBauen(konfig);
   const std::string_view teil(reinterpret_cast<const char*>(bild.data()), bild.size());
-  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {teil});
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308261;
-  if (!ergebnis.ok()) return -301262;
-  return 0;
+  return Schreibfehlercode(DateiSicherSchreiben(pfad, {teil}), -308261, {-301262});
 }
 
 int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "curves/kurvenundo.h"
+#include "editor/geradenteilung.h"
 
 bool GeradeTeilen(Kurvenbearbeitung& b, double t) {
   if (!std::isfinite(t)) return false;
@@ -15,22 +16,17 @@ bool GeradeTeilen(Kurvenbearbeitung& b, double t) {
                     "Gerade kann nicht geteilt werden, da sie eine Länge \n"
                     " von nur einer Zeiteinheit hat.");
 
-  double e = std::trunc((t - Punktzeit(kurve, g)) / ZeitbasisDauer(alt.zeitbasis) + 0.5);
-  if (!(e >= 1)) e = 1;
-  if (e > alt.laenge - 1) e = alt.laenge - 1;
-  const int32_t erste = static_cast<int32_t>(e);
-  const int32_t q = alt.laenge / erste;
-  double wert = std::trunc(alt.y + (static_cast<double>(kurve.punkte[g + 1].y) - alt.y) / q);
-  if (wert < 0) wert = 0;
-  if (wert > kKurvenwertMax) wert = kKurvenwertMax;
+  const Geradenteilung teilung =
+      Teilungspunkt(std::trunc((t - Punktzeit(kurve, g)) / ZeitbasisDauer(alt.zeitbasis) + 0.5),
+                    alt.laenge, alt.y, kurve.punkte[g + 1].y, kKurvenwertMax);
 
   RueckgaengigSichern(b.satz, b.fehler.dialoge());
-  const Kurvenpunkt neu{static_cast<int32_t>(wert), alt.laenge - erste, alt.zeitbasis};
+  const Kurvenpunkt neu{teilung.wert, alt.laenge - teilung.erste, alt.zeitbasis};
   if (const int fehler = PunkteEinfuegen(kurve, g + 1, {&neu, 1}); fehler != 0) {
     b.fehler.NOV_Fehlerpopup(fehler);
     return false;
   }
-  kurve.punkte[g].laenge = erste;
+  kurve.punkte[g].laenge = teilung.erste;
   return true;
 }
 

@@ -222,11 +222,7 @@ int KurvendateiSchreiben(const std::string& pfad, const Kurvensatz& satz,
                          const Konfiguration& konfig) {
   const std::string kopf = KopfBytes(satz, konfig);
   const std::string punkte = PunktBytes(satz);
-  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {kopf, punkte});
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308432;
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
-    return ergebnis.teil == 0 ? -301433 : -301434;
-  return 0;
+  return Schreibfehlercode(DateiSicherSchreiben(pfad, {kopf, punkte}), -308432, {-301433, -301434});
 }
 
 int KurvendateiUebernehmen(Kurvensatz& satz, const Kurvendatei& datei, bool anhaengen) {

@@ -116,11 +116,8 @@ std::string KurvenExportText(const Kurve& kurve) {
 
 int KurventextSchreiben(const std::string& pfad, const Kurve& kurve) {
   const std::string punkte = Punktzeilen(kurve);
-  const Schreibergebnis ergebnis = DateiSicherSchreiben(pfad, {kExportKopf, punkte, "\n"});
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return -308441;
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
-    return ergebnis.teil == 0 ? -301442 : ergebnis.teil == 1 ? -301443 : -301444;
-  return 0;
+  return Schreibfehlercode(DateiSicherSchreiben(pfad, {kExportKopf, punkte, "\n"}), -308441,
+                           {-301442, -301443, -301444});
 }
 
 int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {

@@ -8,11 +8,6 @@ const char* const kKurvenHilfe = "Wählt eine Kurve zum bearbeiten aus.";
 const char* const kHintergrundHilfe =
     "Wählt aus, welche Kurven (außer der aktuellen Kurve)\nim Hintergrund der Grafik angezeigt "
     "werden sollen.";
-const char* const kDarstellungHilfe =
-    "Darstellungsarten für die Kurven:\n- Linien: Nur die intern gespeicherten Geraden "
-    "(schnellerer\n              Grafikaufbau)\n- Stufen: Die digitalisierten Geraden, wie sie "
-    "tatächlich\n               von der PWC-2 ausgegeben werden.\n- Lin+St: Linien und Geraden "
-    "gleichzeitig.";
 
 }  // namespace
 
@@ -51,11 +46,8 @@ const std::array<Menuepunkt, 7> kBearbeitenPunkte{{
      QKeyCombination(Qt::Key_Delete), "Löschen", ":/buttons/del.png"},
     {"ALLESMARKIEREN", "Alles Markieren", "Markiert die gesammte Kurve.", Strg(Qt::Key_A), nullptr,
      nullptr},
-    {"RUECKGAENGIG", "Rückgängig", "Macht den letzten Bearbeitungsschritt rückgängig.",
-     Strg(Qt::Key_Z), "Rückgängig", ":/buttons/undo.png"},
-    {"WIEDERHERST", "Wiederherstellen",
-     "Stellt den letzten rückgängig gemachten\nBearbeitungsschritt wieder her.", Strg(Qt::Key_Y),
-     "Wiederherstellen", ":/buttons/redo.png"},
+    kRueckgaengigPunkt,
+    kWiederherstellenPunkt,
 }};
 
 const std::array<Menuepunkt, 4> kZoomPunkte{{
@@ -129,22 +121,6 @@ const std::array<Menuepunkt, kKurvenAnzahl> kHintergrundPunkte{{
     {"K4", "Kurve 4", kHintergrundHilfe, kKeine, "Kurve 4 im Hintergrund",
      ":/buttons/hintergrund4.png"},
 }};
-
-const std::array<Darstellungspunkt, 3> kDarstellungPunkte{{
-    {{"LINST", "Linien + Stufen", kDarstellungHilfe, kKeine,
-      "Kurven als Linien + Stufen darstellen", ":/buttons/linst.png"},
-     3},
-    {{"LIN", "Linien", kDarstellungHilfe, kKeine, "Kurven als Linien darstellen",
-      ":/buttons/lin.png"},
-     1},
-    {{"ST", "Stufen", kDarstellungHilfe, kKeine, "Kurven als Stufen darstellen",
-      ":/buttons/st.png"},
-     2},
-}};
-
-const Menuepunkt kDirekthilfePunkt{"WASISTDAS", "Direkthilfe", "",
-                                   kKeine,      "Direkthilfe", ":/buttons/help.png"};
-const Menuepunkt kPinsPunkt{"PINS", "PWC-2 Pinbelegung", "", kKeine, nullptr, nullptr};
 
 const char* const kPinsTitel = "PWC-2 Pinbelegung";
 const char* const kPinsText =

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "curves/kurvensatz.h"
+#include "ui/editormenuepunkte.h"
 #include "ui/menuepunkt.h"
 
 // "Datei" without "Beenden", which every child panel has.
@@ -19,15 +20,8 @@ extern const std::array<Menuepunkt, 9> kWerkzeugPunkte;
 // "Bearbeiten", submenus "Kurve bearbeiten" and "Im Hintergrund zeigen": K1 .. K4.
 extern const std::array<Menuepunkt, kKurvenAnzahl> kKurvenPunkte;
 extern const std::array<Menuepunkt, kKurvenAnzahl> kHintergrundPunkte;
-// "Ansicht", submenu "Kurvendarstellung", with the gDarstellung value of each item.
-struct Darstellungspunkt {
-  Menuepunkt punkt;
-  int darstellung;
-};
-extern const std::array<Darstellungspunkt, 3> kDarstellungPunkte;
-// "Hilfe".
-extern const Menuepunkt kDirekthilfePunkt;
-extern const Menuepunkt kPinsPunkt;
+// "Ansicht" and "Hilfe" (kDarstellungPunkte, kDirekthilfePunkt, kPinsPunkt) are shared with the
+// characteristic editor.
 
 // The "Zeitbasis" ring of the toolbar.
 constexpr int kZeitbasisringBreite = 60;

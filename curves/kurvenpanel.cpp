@@ -39,6 +39,7 @@
 #include "curves/zwischenablage.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
+#include "ui/feldbausteine.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"
 #include "ui/panelbausteine.h"
@@ -64,26 +65,11 @@ constexpr int kZeitbasisMenueLinks = 40;
 // The overview keeps room for a strip of curve above its time labels and axis title.
 constexpr int kUebersichtMindesthoehe = 120;
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 // The nine time bases in list order with their codes.
 QList<QPair<QString, int>> Zeitbasen() {
   QList<QPair<QString, int>> liste;
   for (int8_t code : kZeitbasisListe) liste.append({Text(ZeitbasisName(code)), code});
   return liste;
-}
-
-// The item's constant (or the given name) as object name, and its shortcut.
-void Kennzeichnen(QAction* aktion, const Menuepunkt& punkt, const QString& name = QString()) {
-  aktion->setObjectName(name.isEmpty() ? QString(punkt.name) : name);
-  if (punkt.taste.key() != Qt::Key_unknown) aktion->setShortcut(QKeySequence(punkt.taste));
-}
-
-void WertZeigen(QDoubleSpinBox* feld, double wert) {
-  const QSignalBlocker sperre(feld);
-  feld->setValue(wert);
 }
 
 }  // namespace
@@ -269,32 +255,12 @@ void KurvenPanel::TeileAnlegen() {
   QCustomPlot* klein = grafik_->GraphKlein();
   graph->setObjectName("GRAPH");
   klein->setObjectName("GRAPHKLEIN");
-  grafik_->Bildlaufleiste()->setObjectName("SCROLLBAR");
-  graph->setMinimumSize(400, 250);
-  // A click on the graph takes the keyboard, so that Entf and Strg+Z act on the curve.
-  graph->setFocusPolicy(Qt::ClickFocus);
-  klein->setMinimumHeight(kUebersichtMindesthoehe);
-  Hilfe(graph, Kurvenhilfe::kGraph);
-  Hilfe(klein, Kurvenhilfe::kGraphKlein);
+  // Once clicked, the graph takes Entf and Strg+Z.
+  GraphenEinrichten(shell_.hilfe, graph, klein, grafik_->Bildlaufleiste(), kUebersichtMindesthoehe,
+                    Kurvenhilfe::kGraph, Kurvenhilfe::kGraphKlein);
 
-  auto* links = new QVBoxLayout;
-  links->addWidget(graph, 4);
-  links->addWidget(KoordinatenAnlegen());
-  links->addWidget(klein, 1);
-  auto* mitte = new QHBoxLayout;
-  mitte->addLayout(links, 1);
-  mitte->addWidget(FelderAnlegen());
-
-  auto* unten = new QHBoxLayout;
-  unten->addWidget(Fehleranzeige(), 1);
-  unten->addWidget(Verbindung());
-  unten->addWidget(ZurueckKnopf());
-
-  auto* layout = new QVBoxLayout(Inhalt());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(leiste_);
-  layout->addLayout(mitte, 1);
-  layout->addLayout(unten);
+  EditorAnordnen(Inhalt(), {leiste_, graph, KoordinatenAnlegen(), klein, FelderAnlegen(),
+                            Fehleranzeige(), Verbindung(), ZurueckKnopf()});
 }
 
 QWidget* KurvenPanel::KoordinatenAnlegen() {
@@ -327,26 +293,17 @@ QWidget* KurvenPanel::KoordinatenAnlegen() {
 }
 
 QWidget* KurvenPanel::FelderAnlegen() {
-  auto* teil = new QWidget(Inhalt());
-  teil->setFixedWidth(250);
-  auto* spalte = new QVBoxLayout(teil);
-  spalte->setContentsMargins(0, 0, 0, 0);
+  QVBoxLayout* spalte = nullptr;
+  QWidget* teil = Feldspalte(Inhalt(), spalte);
 
   auto* yGruppe = new QGroupBox("Y-Achse", teil);
   auto* raster = new QGridLayout(yGruppe);
-  auto zeile = [&](int z, const char* text, QWidget* feld) {
-    raster->addWidget(new QLabel(text, yGruppe), z, 0);
-    raster->addWidget(feld, z, 1);
-    auto* einheit = new QLabel(yGruppe);
-    einheitTexte_.append(einheit);
-    raster->addWidget(einheit, z, 2);
-  };
   yZoomMax_ = Zahlfeld("YZOOMMAX", kFeldstellen, -kFeldgrenze, kFeldgrenze, yGruppe);
   yZoomMin_ = Zahlfeld("YZOOMMIN", kFeldstellen, -kFeldgrenze, kFeldgrenze, yGruppe);
   yRaster_ = Zahlfeld("YRASTER", kFeldstellen, 0, kFeldgrenze, yGruppe);
-  zeile(0, "Zoom max", yZoomMax_);
-  zeile(1, "Zoom min", yZoomMin_);
-  zeile(2, "Raster", yRaster_);
+  Einheitenzeile(raster, 0, "Zoom max", yZoomMax_, einheitTexte_);
+  Einheitenzeile(raster, 1, "Zoom min", yZoomMin_, einheitTexte_);
+  Einheitenzeile(raster, 2, "Raster", yRaster_, einheitTexte_);
   Hilfe(yZoomMax_, Kurvenhilfe::kYZoom);
   Hilfe(yZoomMin_, Kurvenhilfe::kYZoom);
   Hilfe(yRaster_, Kurvenhilfe::kYRaster);
@@ -392,10 +349,7 @@ QWidget* KurvenPanel::FelderAnlegen() {
   QPushButton* kommentar =
       Knopf("KOMMENTAR", "Kommentar", Kurvenhilfe::kKommentar, [this] { KommentarBearbeiten(); });
   spalte->addWidget(kommentar);
-  kommentarvorschau_ = new QLineEdit(teil);
-  kommentarvorschau_->setObjectName("KOMMENTARVORSCHAU");
-  kommentarvorschau_->setReadOnly(true);
-  Hilfe(kommentarvorschau_, Kurvenhilfe::kKommentarvorschau);
+  kommentarvorschau_ = Kommentarvorschau(shell_.hilfe, teil, Kurvenhilfe::kKommentarvorschau);
   spalte->addWidget(kommentarvorschau_);
   spalte->addStretch(1);
   spalte->addWidget(KnoepfeAnlegen());
@@ -419,22 +373,11 @@ QWidget* KurvenPanel::KnoepfeAnlegen() {
   d->addWidget(Knopf("SCHREIBEN_2", "als Dither-Amplitude schreiben", "",
                      [this] { KurveSenden_Callback(kDitherspeicher); }));
   d->addWidget(Knopf("LESEN_2", "lesen", "", [this] { KurveLesen_Callback(kDitherspeicher); }));
-  auto* geraet = new QHBoxLayout;
-  start_ = new QPushButton("Start", teil);
-  start_->setObjectName("START");
-  stopp_ = new QPushButton("Stopp", teil);
-  stopp_->setObjectName("STOPP");
-  geraet->addWidget(start_);
-  geraet->addWidget(stopp_);
 
   spalte->addWidget(speicher);
   spalte->addWidget(dither);
-  spalte->addLayout(geraet);
+  spalte->addLayout(StartStoppZeile(teil, start_, stopp_));
   return teil;
-}
-
-QAction* KurvenPanel::MenueAktion(const QString& name) const {
-  return Menueleiste()->findChild<QAction*>(name);
 }
 
 // ---- Start and end -------------------------------------------------------------------------
@@ -668,10 +611,7 @@ void KurvenPanel::NeuZeichnen() {
 }
 
 void KurvenPanel::ZustandAnzeigen() {
-  auto zeigen = [this](QAction* aktion, bool an) {
-    aktion->setChecked(an);
-    leiste_->Druecken(aktion, an);
-  };
+  auto zeigen = [this](QAction* aktion, bool an) { AuswahlZeigen(*leiste_, aktion, an); };
   for (size_t i = 0; i < werkzeuge_.size(); ++i)
     zeigen(werkzeuge_[i], satz_.werkzeug == static_cast<Werkzeug>(i));
   for (int k = 0; k < kKurvenAnzahl; ++k) {
@@ -681,11 +621,7 @@ void KurvenPanel::ZustandAnzeigen() {
   for (size_t i = 0; i < darstellungen_.size(); ++i)
     zeigen(darstellungen_[i], darstellung_.gDarstellung == kDarstellungPunkte[i].darstellung);
   zeigen(direkthilfe_, shell_.hilfe.Aktiv());
-  const Rueckgaengigfreigabe& f = satz_.freigabe;
-  rueckgaengig_->setEnabled(f.rueckgaengigMenue);
-  wiederherstellen_->setEnabled(f.wiederherstellenMenue);
-  leiste_->Dimmen(rueckgaengig_, !f.rueckgaengigKnopf);
-  leiste_->Dimmen(wiederherstellen_, !f.wiederherstellenKnopf);
+  RueckgaengigZeigen(*leiste_, rueckgaengig_, wiederherstellen_, satz_.freigabe);
   TitelSetzen(Text(KurvenTitel(satz_.gKurvendateiname)));
 }
 

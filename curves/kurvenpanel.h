@@ -65,8 +65,7 @@ class KurvenPanel : public ChildPanel, public Editor {
 
   Werkzeugleiste* Leiste() const { return leiste_; }
   Kurvengrafik& Grafik() const { return *grafik_; }
-  // The menu item with this constant ("NEU", "ZOOMPLUS", ...; "KURVE_K1", "HINTERGRUND_K1").
-  QAction* MenueAktion(const QString& name) const;
+  // Its menu items by constant (MenueAktion): "NEU", "ZOOMPLUS", ...; "KURVE_K1", "HINTERGRUND_K1".
 
  private:
   void TeileAnlegen();

@@ -27,6 +27,7 @@
 #include "direct/zeigerinstrument.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
+#include "ui/feldbausteine.h"
 #include "ui/lampe.h"
 #include "ui/verbindungsbild.h"
 
@@ -42,17 +43,8 @@ const QColor kSpurfarben[4] = {QColor(0xD00000), QColor(0x008000), QColor(0x0000
 constexpr const char* kAbfragenAus = "Eingänge abfragen";
 constexpr const char* kAbfragenAn = "Abfragen beenden";
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 QString Name(const char* stamm, int i) {
   return QString(stamm) + QString::number(i + 1);
-}
-
-void WertZeigen(QDoubleSpinBox* feld, double wert) {
-  const QSignalBlocker sperre(feld);
-  feld->setValue(wert);
 }
 
 // A number field as wide as the values it shows; its wide range would otherwise make it as wide

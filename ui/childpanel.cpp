@@ -127,3 +127,7 @@ FehleranzeigeWidget* ChildPanel::Fehleranzeige() {
 void ChildPanel::FensterWaehlen(int panel) {
   shell_.panels.ZeigeChildpanel(panel);
 }
+
+QAction* ChildPanel::MenueAktion(const QString& name) const {
+  return Menueleiste()->findChild<QAction*>(name);
+}

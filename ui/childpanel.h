@@ -46,6 +46,8 @@ class ChildPanel : public QWidget {
   QMenu* FensterMenue() const { return fensterMenue_; }
   QAction* BeendenAktion() const { return beenden_; }
   QAction* FensterAktion(int panel) const;
+  // The menu item with this object name (the constant of its table row), nullptr if none.
+  QAction* MenueAktion(const QString& name) const;
 
   // An item of the "Datei" menu before "Beenden", blocked while direct help is on.
   QAction* DateiEintrag(const QString& text, const QString& hilfetext,

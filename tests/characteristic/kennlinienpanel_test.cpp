@@ -26,20 +26,16 @@
 #include "characteristic/kennlinienpanel.h"
 #include "characteristic/kennlinienpanelini.h"
 #include "tests/device/skriptport.h"
+#include "tests/support/panelbedienung.h"
 #include "tests/support/testshell.h"
+#include "tests/support/testzugang.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/werkzeugleiste.h"
 
 namespace {
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return 1; }
-  char Adresse() const override { return '1'; }
-  ComPorts& ports;
-};
+using Zugang = Testzugang;
 
 // The pixel of GRAPH at raw X and Y.
 QPoint Pixel(QCustomPlot* graph, double x, double y) {
@@ -47,7 +43,7 @@ QPoint Pixel(QCustomPlot* graph, double x, double y) {
 }
 
 // One characteristic panel in a shown window of the main window's start size, initialised.
-struct Umgebung {
+struct Umgebung : Panelbedienung<KennlinienPanel> {
   static constexpr int kBreite = 1280;
   static constexpr int kHoehe = 680;
   TestShell shell;
@@ -55,7 +51,6 @@ struct Umgebung {
   Zugang zugang{linie.ports};
   Kennlinienzustand zustand;
   Konfigzustand konfig{shell.dialoge};
-  KennlinienPanel* panel;
 
   // einstellungen: the settings file's text, read before the panel is initialised.
   explicit Umgebung(const std::string& einstellungen = "") {
@@ -72,37 +67,15 @@ struct Umgebung {
     Graph()->setFocus();
   }
 
-  template <typename T>
-  T* Teil(const char* name) {
-    T* teil = panel->findChild<T*>(name);
-    if (teil == nullptr) qFatal("control %s missing", name);
-    return teil;
-  }
-  QAction* Aktion(const char* name) {
-    QAction* aktion = panel->MenueAktion(name);
-    if (aktion == nullptr) qFatal("menu item %s missing", name);
-    return aktion;
-  }
   void Klicken(const char* name) {
     QTest::mouseClick(panel->Leiste()->KnopfWidget(Aktion(name)), Qt::LeftButton);
   }
-  bool Gedrueckt(const char* name) { return panel->Leiste()->Gedrueckt(Aktion(name)); }
-  bool Gedimmt(const char* name) { return panel->Leiste()->Gedimmt(Aktion(name)); }
-  double Wert(const char* name) { return Teil<QDoubleSpinBox>(name)->value(); }
   QCustomPlot* Graph() { return panel->Grafik().Graph(); }
 
   // A left click on GRAPH at raw X and Y.
   void GraphKlicken(double x, double y) {
     Graph()->replot();
     QTest::mouseClick(Graph(), Qt::LeftButton, Qt::NoModifier, Pixel(Graph(), x, y));
-  }
-  // Types a value into a spin box and commits it with Enter.
-  void Eingeben(const char* name, const QString& text) {
-    QDoubleSpinBox* feld = Teil<QDoubleSpinBox>(name);
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
-    QTest::keyClick(feld, Qt::Key_Return);
   }
   QString Hilfetext() {
     auto* popup = shell.fenster.findChild<QFrame*>("Hilfetext");
@@ -115,15 +88,6 @@ QStringList Texte(const QList<QAction*>& aktionen) {
   QStringList texte;
   for (QAction* a : aktionen) texte << (a->isSeparator() ? QString("-") : a->text());
   return texte;
-}
-
-// Runs bedienen on the modal dialog that the next step opens.
-void ImDialog(std::function<void(QDialog&)> bedienen) {
-  QTimer::singleShot(0, [bedienen = std::move(bedienen)] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) qFatal("no modal dialog");
-    bedienen(*dialog);
-  });
 }
 
 }  // namespace

@@ -5,23 +5,13 @@
 #include "characteristic/kennlinienabbild.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
 #include "tests/device/skriptport.h"
+#include "tests/support/testzugang.h"
 
 namespace {
 
-struct Anzeige : Fehleranzeige {
-  std::vector<int> nummern;  // 0 for a cleared indicator
-  void FehlerZeigen(bool, const std::string&, int nummer) override { nummern.push_back(nummer); }
-  int Letzte() const { return nummern.empty() ? -1 : nummern.back(); }
-};
+using Anzeige = Testanzeige;
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return port; }
-  char Adresse() const override { return '1'; }
-  ComPorts& ports;
-  int port = 1;
-};
+using Zugang = Testzugang;
 
 struct Transferumgebung {
   Simlinie linie;

@@ -10,17 +10,9 @@
 #include "characteristic/kennlinienundo.h"
 #include "characteristic/kennlinienverschiebung.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
+#include "tests/support/zufall.h"
 
 namespace {
-
-using Zufall = std::mt19937;
-
-int Ganz(Zufall& z, int von, int bis) {
-  return std::uniform_int_distribution<int>(von, bis)(z);
-}
-double Reell(Zufall& z, double von, double bis) {
-  return std::uniform_real_distribution<double>(von, bis)(z);
-}
 
 std::vector<Kennlinienpunkt> ZufallsKennlinie(Zufall& z) {
   std::vector<Kennlinienpunkt> punkte;

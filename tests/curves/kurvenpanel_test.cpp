@@ -25,29 +25,24 @@
 #include "curves/kurvenpanelini.h"
 #include "curves/speicheranzeigewidget.h"
 #include "tests/device/skriptport.h"
+#include "tests/support/panelbedienung.h"
 #include "tests/support/tempordner.h"
 #include "tests/support/testshell.h"
+#include "tests/support/testzugang.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/werkzeugleiste.h"
 
 namespace {
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return 1; }
-  char Adresse() const override { return '1'; }
-  ComPorts& ports;
-};
+using Zugang = Testzugang;
 
 // One curves panel in a shown window, initialised.
-struct Umgebung {
+struct Umgebung : Panelbedienung<KurvenPanel> {
   TestShell shell;
   Simlinie linie;
   Zugang zugang{linie.ports};
   Kurvensatz satz;
   Konfigzustand konfig{shell.dialoge};
-  KurvenPanel* panel;
 
   // einstellungen: the settings file's text, read before the panel is initialised.
   explicit Umgebung(const std::string& einstellungen = "") {
@@ -70,22 +65,8 @@ struct Umgebung {
     Graph()->setFocus();
   }
 
-  template <typename T>
-  T* Teil(const char* name) {
-    T* teil = panel->findChild<T*>(name);
-    if (teil == nullptr) qFatal("control %s missing", name);
-    return teil;
-  }
-  QAction* Aktion(const char* name) {
-    QAction* aktion = panel->MenueAktion(name);
-    if (aktion == nullptr) qFatal("menu item %s missing", name);
-    return aktion;
-  }
   QToolButton* Knopf(const char* name) { return panel->Leiste()->KnopfWidget(Aktion(name)); }
   void Klicken(const char* name) { QTest::mouseClick(Knopf(name), Qt::LeftButton); }
-  bool Gedrueckt(const char* name) { return panel->Leiste()->Gedrueckt(Aktion(name)); }
-  bool Gedimmt(const char* name) { return panel->Leiste()->Gedimmt(Aktion(name)); }
-  double Wert(const char* name) { return Teil<QDoubleSpinBox>(name)->value(); }
   QString Titel() { return panel->Titel(); }
   QCustomPlot* Graph() { return panel->Grafik().Graph(); }
 
@@ -97,29 +78,12 @@ struct Umgebung {
                        qRound(graph->yAxis->coordToPixel(y)));
     QTest::mouseClick(graph, Qt::LeftButton, Qt::NoModifier, punkt);
   }
-  // Types a value into a spin box and commits it with Enter.
-  void Eingeben(const char* name, const QString& text) {
-    QDoubleSpinBox* feld = Teil<QDoubleSpinBox>(name);
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
-    QTest::keyClick(feld, Qt::Key_Return);
-  }
   QString Hilfetext() {
     auto* popup = shell.fenster.findChild<QFrame*>("Hilfetext");
     return popup ? popup->findChild<QLabel*>()->text() : QString();
   }
   void Ansicht(double start, double ende) { satz.ansicht = {start, ende}; }
 };
-
-// Runs bedienen on the modal dialog that the next step opens.
-void ImDialog(std::function<void(QDialog&)> bedienen) {
-  QTimer::singleShot(0, [bedienen = std::move(bedienen)] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) qFatal("no modal dialog");
-    bedienen(*dialog);
-  });
-}
 
 // Types the text character by character, as a keyboard whose layout has them would; unlike
 // QTest::keyClicks this also gives characters beyond Latin-1.

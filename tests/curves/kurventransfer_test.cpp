@@ -4,25 +4,13 @@
 
 #include "tests/device/skriptport.h"
 #include "tests/support/skriptdialoge.h"
+#include "tests/support/testzugang.h"
 
 namespace {
 
-// Records what the error indicator of the curves panel shows.
-struct Anzeige : Fehleranzeige {
-  std::vector<int> nummern;  // 0 for a cleared indicator
-  void FehlerZeigen(bool, const std::string&, int nummer) override { nummern.push_back(nummer); }
-  int Letzte() const { return nummern.empty() ? -1 : nummern.back(); }
-};
+using Anzeige = Testanzeige;
 
-struct Zugang : Geraetezugang {
-  explicit Zugang(ComPorts& p) : ports(p) {}
-  ComPorts& Ports() override { return ports; }
-  int OffenerComPort() const override { return port; }
-  char Adresse() const override { return adresse; }
-  ComPorts& ports;
-  int port = 1;
-  char adresse = '1';
-};
+using Zugang = Testzugang;
 
 struct Transferumgebung {
   Simlinie linie;

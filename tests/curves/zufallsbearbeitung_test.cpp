@@ -12,17 +12,10 @@
 #include "curves/punktverschiebung.h"
 #include "curves/zwischenablage.h"
 #include "tests/curves/kurventesthilfe.h"
+#include "tests/support/zufall.h"
 
 namespace {
 
-using Zufall = std::mt19937;
-
-int Ganz(Zufall& z, int von, int bis) {
-  return std::uniform_int_distribution<int>(von, bis)(z);
-}
-double Reell(Zufall& z, double von, double bis) {
-  return std::uniform_real_distribution<double>(von, bis)(z);
-}
 int Code(Zufall& z) {
   return Ganz(z, 1, 9);
 }

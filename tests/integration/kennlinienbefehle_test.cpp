@@ -11,34 +11,12 @@
 #include "characteristic/kennlinientransfer.h"
 #include "cli/hauptprogramm.h"
 #include "sim/inprozessport.h"
-#include "tests/support/tempordner.h"
+#include "tests/support/cliumgebung.h"
 
 namespace {
 
-struct Kennlinienlauf {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
-
-struct Kennlinienumgebung {
-  TempOrdner ordner;
-  SimLeitung leitung;
-  Geraet& geraet = leitung.GeraetHinzufuegen('1');
-  InProzessFabrik fabrik{leitung};
-
-  Kennlinienlauf Tvm5r(std::vector<std::string> argumente) {
-    std::ostringstream aus, fehler;
-    const int status = CliAusfuehren(argumente, fabrik, aus, fehler);
-    return {status, aus.str(), fehler.str()};
-  }
-  std::string Datei(const std::string& name) const { return ordner.datei(name); }
-  std::string Inhalt(const std::string& name) const {
-    std::string inhalt;
-    EXPECT_TRUE(DateiLesen(Datei(name), inhalt)) << name;
-    return inhalt;
-  }
-};
+using Kennlinienlauf = Clilauf;
+using Kennlinienumgebung = Cliumgebung;
 
 Kennlinienzustand Beispiel() {
   Kennlinienzustand z;

@@ -11,33 +11,13 @@
 #include "curves/kurvenexport.h"
 #include "curves/kurventransfer.h"
 #include "sim/inprozessport.h"
-#include "tests/support/tempordner.h"
+#include "tests/support/cliumgebung.h"
 
 namespace {
 
-struct Kurvenlauf {
-  int status;
-  std::string aus;
-  std::string fehler;
-};
+using Kurvenlauf = Clilauf;
 
-struct Kurvenumgebung {
-  TempOrdner ordner;
-  SimLeitung leitung;
-  Geraet& geraet = leitung.GeraetHinzufuegen('1');
-  InProzessFabrik fabrik{leitung};
-
-  Kurvenlauf Tvm5r(std::vector<std::string> argumente) {
-    std::ostringstream aus, fehler;
-    const int status = CliAusfuehren(argumente, fabrik, aus, fehler);
-    return {status, aus.str(), fehler.str()};
-  }
-  std::string Datei(const std::string& name) const { return ordner.datei(name); }
-  std::string Inhalt(const std::string& name) const {
-    std::string inhalt;
-    EXPECT_TRUE(DateiLesen(Datei(name), inhalt)) << name;
-    return inhalt;
-  }
+struct Kurvenumgebung : Cliumgebung {
   Kurvensatz Laden(const std::string& name) const {
     Kurvendatei datei;
     EXPECT_EQ(KurvendateiEinlesen(Datei(name), datei), 0);
