@@ -1,5 +1,6 @@
 // Any bytes as a configuration file (*.sko): reading never crashes, a refused file leaves the
-// target as it was, and a record that was taken is usable and survives its own byte image.
+// target as it was, and a record that was taken is usable, holds units of at most 8 characters
+// (Windows-1252 in the file, UTF-8 in memory) and survives its own byte image.
 
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/zeichensatz.h"
 #include "config/konfigbytes.h"
 #include "config/konfigdatei.h"
 #include "fuzz/pruefen.h"
@@ -49,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   }
   Pruefen(KonfigurationGueltig(konfig));
   for (int k = 0; k < kKanaele; ++k)
-    Pruefen(konfig.outeinheit[k].size() <= kEinheitLaenge &&
-            konfig.ineinheit[k].size() <= kEinheitLaenge);
+    Pruefen(Utf8Zeichenzahl(konfig.outeinheit[k]) <= kEinheitLaenge &&
+            Utf8Zeichenzahl(konfig.ineinheit[k]) <= kEinheitLaenge);
 
   std::array<uint8_t, kKonfigurationGroesse> bild{};
   KonfigurationSchreiben(bild.data(), konfig);
