@@ -321,45 +321,6 @@ class KennlinienpanelTest : public QObject {
     QVERIFY(u.panel->Grafik().Daten().stufen.Groesse() <= 4u * u.Graph()->width() + 8);
   }
 
-  // The README's picture, when TVM5R_KENNLINIENBILD names the file to write (see
-  // scripts/bildschirmfoto-kennlinie): a characteristic drawn with the pencil on the grid.
-  void BildFuerDieDokumentation() {
-    const QString ziel = qEnvironmentVariable("TVM5R_KENNLINIENBILD");
-    if (ziel.isEmpty()) QSKIP("only for the README's picture");
-    Umgebung u;
-    u.Eingeben("XRASTER", "0.1");
-    u.Eingeben("YRASTER", "0.1");
-    // The first point stays at X = 0; moved down to the start of the characteristic.
-    u.Klicken("VERSCHIEBEN");
-    u.Graph()->replot();
-    QTest::mousePress(u.Graph(), Qt::LeftButton, {}, Pixel(u.Graph(), 20, 4000));
-    QTest::mouseMove(u.Graph(), Pixel(u.Graph(), 20, 200));
-    QTest::mouseRelease(u.Graph(), Qt::LeftButton, {}, Pixel(u.Graph(), 20, 200));
-    u.Klicken("ZEICHNEN");
-    for (const auto& [x, y] : {std::pair{350, 250},
-                               {800, 500},
-                               {1300, 1500},
-                               {1800, 3000},
-                               {2300, 3500},
-                               {2900, 3700},
-                               {3400, 3750}})
-      u.GraphKlicken(x, y);
-    ImDialog([](QDialog& dialog) {
-      dialog.findChild<QPlainTextEdit*>("KOMMENTARTEXT")->setPlainText("Ventil 3, Prüfstand B");
-      QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
-    });
-    QTest::mouseClick(u.Teil<QPushButton>("KOMMENTAR"), Qt::LeftButton);
-    u.Eingeben("ANSTIEGSZEIT", "50");
-    u.Teil<QDoubleSpinBox>("ANSTIEGSZEIT")->findChild<QLineEdit*>()->deselect();
-    u.zustand.gKennlDateiname = "/daten/ventil3.ske";
-    u.Klicken("MARKIEREN");
-    u.panel->Kennlinienpanel_SkaliereYAchse();
-    u.Aktion("ZOOMVOLL")->trigger();
-    u.Graph()->setFocus();
-    u.Graph()->replot();
-    QVERIFY(u.shell.fenster.grab().save(ziel));
-  }
-
   void GezeichneteStufenSindDieTabelleDesAbbilds() {
     Umgebung u("[kennlinie]\ndarstellung = 2\n");
     std::mt19937 zufall(7);
