@@ -8,6 +8,9 @@
 namespace {
 
 constexpr size_t kLaengsteKennung = 26;
+// More than any frame is long or a test needs; a larger one (garbage bytes, dead frames) would
+// only build gigabytes per frame.
+constexpr int kGroessterStoerparameter = 1000;
 
 template <typename Zahl>
 bool ZahlLesen(std::string_view text, Zahl& wert) {
@@ -39,7 +42,8 @@ bool StoerungLesen(std::string_view text, Stoerung& stoerung) {
   stoerung.art = *art;
   stoerung.parameter = 0;
   if (doppelpunkt == std::string_view::npos) return true;
-  return ZahlLesen(text.substr(doppelpunkt + 1), stoerung.parameter) && stoerung.parameter >= 0;
+  return ZahlLesen(text.substr(doppelpunkt + 1), stoerung.parameter) && stoerung.parameter >= 0 &&
+         stoerung.parameter <= kGroessterStoerparameter;
 }
 
 // "VORN:HINTEN" split at the first colon.
@@ -72,7 +76,7 @@ std::string StoerungAufRahmenLesen(const std::string& wert, SimOptionen& o) {
   long n = 0;
   Stoerung s{};
   if (!Teilen(wert, nummer, rest) || !ZahlLesen(nummer, n) || n < 1 || !StoerungLesen(rest, s))
-    return "--stoerung-rahmen: RAHMEN:ART[:PARAMETER] erwartet: " + wert;
+    return "--stoerung-rahmen: RAHMEN:ART[:PARAMETER] mit PARAMETER 0..1000 erwartet: " + wert;
   o.stoerungenAufRahmen.push_back({n, s});
   return "";
 }
@@ -83,7 +87,8 @@ std::string StoerungMitRateLesen(const std::string& wert, SimOptionen& o) {
   Stoerung s{};
   if (!Teilen(wert, rate, rest) || !ReelleZahlLesen(std::string(rate), r) || r < 0 || r > 1 ||
       !StoerungLesen(rest, s))
-    return "--stoerung-rate: RATE:ART[:PARAMETER] mit RATE 0..1 erwartet: " + wert;
+    return "--stoerung-rate: RATE:ART[:PARAMETER] mit RATE 0..1, PARAMETER 0..1000 erwartet: " +
+           wert;
   o.stoerungenMitRate.push_back({s, r});
   return "";
 }
@@ -193,7 +198,7 @@ const char* SimHilfetext() {
          "  --seed N                 Startwert der Zufallsstörungen\n"
          "  --log                    Rahmen auf stderr protokollieren\n\n"
          "Störungsarten: nak, can, stille, abgeschnitten, fruehesende, checksumme, echo, "
-         "muell, bitfehler, auflegen\n";
+         "muell, bitfehler, auflegen; P 0..1000\n";
 }
 
 void SimLeitungEinrichten(const SimOptionen& o, SimLeitung& leitung) {

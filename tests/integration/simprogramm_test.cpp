@@ -85,6 +85,7 @@ TEST(SimOptionen, WeistUnpassendesZurueck) {
       {"--stoerung-rahmen", "0:nak"},
       {"--stoerung-rahmen", "2:laut"},
       {"--stoerung-rahmen", "2:nak:-1"},
+      {"--stoerung-rate", "0.5:muell:1001"},
       {"--stoerung-rate", "1.5:nak"},
       {"--stoerung-rate", "nan:nak"},
       {"--eingang", "5:1"},
