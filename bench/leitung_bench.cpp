@@ -28,17 +28,6 @@ namespace {
 constexpr int kPort = 1;
 constexpr double kHoechstesVerhaeltnis = 1.02;
 
-class PfadFabrik : public Portfabrik {
- public:
-  explicit PfadFabrik(std::string pfad) : pfad_(std::move(pfad)) {}
-  std::unique_ptr<ComPort> Oeffnen(int, const Leitungseinstellung& e) override {
-    return PosixPortOeffnen(pfad_, e);
-  }
-
- private:
-  std::string pfad_;
-};
-
 // The simulator serving in a thread of this process, and the driver's port to it, opened at the
 // emulated rate (baud 0: no pacing; the port then opens at 115200).
 class Strecke {
@@ -68,7 +57,7 @@ class Strecke {
  private:
   SimLeitung leitung_;
   PtyServer pty_;
-  PfadFabrik fabrik_;
+  PosixPfadfabrik fabrik_;
   ComPorts ports_;
   int stopp_[2] = {-1, -1};
   std::thread dienst_;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "device/comport.h"
 #include "device/portsuche.h"
@@ -21,4 +22,17 @@ class PosixPortfabrik : public Portfabrik {
 
  private:
   PortWurzeln wurzeln_;
+};
+
+// Opens one device for whatever port number is asked: a simulator's pseudo-terminal in tests
+// and benchmarks.
+class PosixPfadfabrik : public Portfabrik {
+ public:
+  explicit PosixPfadfabrik(std::string pfad) : pfad_(std::move(pfad)) {}
+  std::unique_ptr<ComPort> Oeffnen(int, const Leitungseinstellung& einstellung) override {
+    return PosixPortOeffnen(pfad_, einstellung);
+  }
+
+ private:
+  std::string pfad_;
 };

@@ -14,17 +14,6 @@
 
 namespace {
 
-class PfadFabrik : public Portfabrik {
- public:
-  explicit PfadFabrik(std::string pfad) : pfad_(std::move(pfad)) {}
-  std::unique_ptr<ComPort> Oeffnen(int, const Leitungseinstellung& e) override {
-    return PosixPortOeffnen(pfad_, e);
-  }
-
- private:
-  std::string pfad_;
-};
-
 // Seconds that zeichen characters of 10 bits take at 9600 baud.
 double Leitungszeit(int zeichen) {
   return zeichen * 10.0 / 9600;
@@ -40,7 +29,7 @@ TEST(PtyServer, AntwortenErstNachIhrerLeitungszeit) {
   int stopp[2];
   ASSERT_EQ(pipe(stopp), 0);
   std::thread dienst([&] { pty.Laufen(leitung, 9600, stopp[0]); });
-  PfadFabrik fabrik(pty.Pfad());
+  PosixPfadfabrik fabrik(pty.Pfad());
   ComPorts ports(fabrik);
   ASSERT_EQ(NOVHLN1_Open(ports, 1, 9600), 0);
   ASSERT_EQ(NOVHLN1_Timeout(ports, 1, 2.0), 0);
