@@ -21,6 +21,12 @@ int Gerundet(double wert) {
   return static_cast<int>(wert + 0.5);
 }
 
+// 4095 raw steps of 0.1 ms: the rise time of one step per tick, in milliseconds.
+constexpr double kAnstiegszeitSchritt = 409.5;
+// Half a unit of the last shown decimal of a rise time, with room for the rounding of the
+// division; far below half the distance of two codes' times (2.4e-5 ms).
+constexpr double kAnstiegszeitToleranz = 0.6e-5;
+
 }  // namespace
 
 int KennlSlotAdresse(int slot) {
@@ -42,12 +48,19 @@ std::array<uint8_t, kKennlLeerblockGroesse> KennlLeerblock() {
 }
 
 int32_t AnstiegszeitCode(double t) {
-  if (t <= 409.5) {
+  if (t <= kAnstiegszeitSchritt + kAnstiegszeitToleranz) {
+    const double naechster = std::round(kAnstiegszeitSchritt / t);
+    if (naechster >= 1 && naechster <= kKennlRohMax &&
+        std::fabs(t - kAnstiegszeitSchritt / naechster) <= kAnstiegszeitToleranz)
+      return static_cast<int32_t>(naechster) * 256;
+  }
+  if (t <= kAnstiegszeitSchritt) {
     double s = std::trunc(4095 * (0.1 / t));
     if (s >= 4096) s = 4095;
     if (!(s > 0)) s = 1;
     return static_cast<int32_t>(s) * 256;
   }
+  // Rounded to the nearest code, so a code's time gives the code again without a tolerance.
   double f = std::trunc(256 - 1 / (4095 * (0.1 / t)) + 0.5);
   if (!(f > 0)) f = 1;  // a time that is not a number too
   if (f >= 256) f = 255;
@@ -56,11 +69,8 @@ int32_t AnstiegszeitCode(double t) {
 
 double AnstiegszeitAusCode(int32_t code) {
   if (code <= 0) code = 1;
-  if (code >= 256) {
-    const int32_t schritte = std::min(code / 256, 4095);
-    return 0.1 / (schritte / 4095.0);
-  }
-  return 0.1 / ((1.0 / (256 - code)) / 4095);
+  if (code >= 256) return kAnstiegszeitSchritt / std::min(code / 256, kKennlRohMax);
+  return kAnstiegszeitSchritt * (256 - code);
 }
 
 int KennlAusgang2Roh(const Konfiguration& konfig, double wert) {

@@ -30,10 +30,18 @@ uint16_t KennlPruefsumme(std::span<const uint8_t> abbild, int letzte);
 // 34 bytes: the checksum 207, the empty flag and one value 205.
 std::array<uint8_t, kKennlLeerblockGroesse> KennlLeerblock();
 
+// Decimal places of a rise time as the panel shows it: enough to tell every two codes apart
+// (the times of neighbouring step codes near 0.1 ms lie 2.4e-5 ms apart).
+inline constexpr int kAnstiegszeitStellen = 5;
+
 // The box's code for a rise time of t milliseconds from 0 to 100 %: s raw steps per 0.1 ms tick
-// as s * 256 up to 409.5 ms, above that one step every 256 - f ticks as f.
+// as s * 256 up to 409.5 ms, above that one step every 256 - f ticks as f. A time within half a
+// unit of the last shown decimal of a code's time is that code, so that the time of a code, also
+// as shown, gives the code again; any other time up to 409.5 ms gets the shortest time that is
+// not shorter.
 int32_t AnstiegszeitCode(double t);
-// The rise time that a code stands for, in milliseconds.
+// The rise time that a code stands for, in milliseconds: 409.5 / s, or 409.5 * (256 - f), each
+// the double nearest to the exact time. Code 255 and code 256 both stand for 409.5 ms.
 double AnstiegszeitAusCode(int32_t code);
 // The raw value of output 2 for a value in its unit, limited to the unit values of raw 0 and
 // raw 4095.

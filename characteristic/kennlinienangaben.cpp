@@ -1,5 +1,6 @@
 #include "characteristic/kennlinienangaben.h"
 
+#include "app/festkomma.h"
 #include "app/zeichensatz.h"
 #include "characteristic/kennlinienabbild.h"
 
@@ -17,4 +18,11 @@ bool KennlKommentarSetzen(Kennlinienzustand& zustand, const std::string& text) {
 
 void KennlAnstiegszeitSetzen(Kennlinienzustand& zustand, double t) {
   zustand.gKennlAnstiegszeit = AnstiegszeitAusCode(AnstiegszeitCode(t));
+}
+
+std::string AnstiegszeitText(double ms) {
+  std::string text = Festkomma(ms, kAnstiegszeitStellen);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
 }

@@ -13,3 +13,6 @@ std::string KennlKommentarVorschau(const std::string& kommentar);
 bool KennlKommentarSetzen(Kennlinienzustand& zustand, const std::string& text);
 // Anstiegszeit_Callback: the field becomes AnstiegszeitAusCode(AnstiegszeitCode(t)).
 void KennlAnstiegszeitSetzen(Kennlinienzustand& zustand, double t);
+// A rise time as text: kAnstiegszeitStellen decimals, trailing zeros dropped ("16.38",
+// "0.10002", "409.5").
+std::string AnstiegszeitText(double ms);

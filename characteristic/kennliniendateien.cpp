@@ -10,6 +10,7 @@
 #include "app/bytes.h"
 #include "app/dateischreiben.h"
 #include "app/zeichensatz.h"
+#include "characteristic/kennlinienangaben.h"
 #include "config/konfigbytes.h"
 #include "editor/speicherfrage.h"
 
@@ -199,14 +200,13 @@ int KennlLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Fehlerausgabe&
   return KennliniendateiLaden(zustand, konfig, dialoge, *pfad);
 }
 
-int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
-                               const Kennliniendatei& datei) {
+int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Kennliniendatei& datei) {
   const std::vector<Kennlinienpunkt> anfang{Kennlinienpunkt{}};
   if (KennlPunkteUebernehmen(zustand.gKennlinie, datei.abgeschnitten ? anfang : datei.punkte) != 0)
     return -600522;
   zustand.gKennlinie.kommentar = datei.kommentar;
-  zustand.gKennlBegrenzung = RohXInEinheit(konfig, datei.ausgang2);
-  zustand.gKennlAnstiegszeit = datei.anstiegszeit;
+  zustand.gKennlBegrenzung = RohXInEinheit(datei.konfig, datei.ausgang2);
+  KennlAnstiegszeitSetzen(zustand, datei.anstiegszeit);
   return 0;
 }
 
@@ -215,11 +215,15 @@ int KennliniendateiLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Dial
   KennlTitelSetzen(zustand, "");
   Kennliniendatei datei;
   if (const int fehler = KennliniendateiEinlesen(pfad, datei); fehler != 0) return fehler;
-  if (const int fehler = KennliniendateiUebernehmen(zustand, konfig.gKonfig(), datei); fehler != 0)
+  if (const int fehler = KennliniendateiUebernehmen(zustand, datei); fehler != 0)
     return fehler;
-  if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0 &&
-      KonfigurationLadenFragen(dialoge))
-    konfig.KonfigurationSetzen(datei.konfig);
+  if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0) {
+    if (KonfigurationLadenFragen(dialoge))
+      konfig.KonfigurationSetzen(datei.konfig);
+    else  // the box still gets the file's value of output 2, shown in the current unit
+      zustand.gKennlBegrenzung = RohYInEinheit(
+          konfig.gKonfig(), 2, EinheitInRohY(datei.konfig, 2, zustand.gKennlBegrenzung));
+  }
   if (datei.abgeschnitten) {
     // Without a file name, saving asks for a new one instead of overwriting the damaged file.
     zustand.gKennlGeaendert = true;

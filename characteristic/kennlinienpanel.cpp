@@ -44,7 +44,6 @@ namespace {
 
 constexpr double kFeldgrenze = 1e9;
 constexpr int kFeldstellen = 3;
-constexpr double kAnstiegszeitMax = 1e6;  // ms; the box's longest time is 104422.5 ms
 constexpr int kUebersichtMindesthoehe = 110;
 
 }  // namespace
@@ -250,8 +249,9 @@ QWidget* KennlinienPanel::FelderAnlegen() {
   spalte->addWidget(begrenzungText_);
   spalte->addWidget(begrenzung_);
   spalte->addWidget(new QLabel("Anstiegszeit-\nbegrenzung\nvon 0 auf 100%\n[ms]", teil));
-  anstiegszeit_ =
-      Feld("ANSTIEGSZEIT", kFeldstellen, 0, kAnstiegszeitMax, Kennlhilfe::kAnstiegszeit);
+  // From the shortest to the longest time the box can represent.
+  anstiegszeit_ = Feld("ANSTIEGSZEIT", kAnstiegszeitStellen, AnstiegszeitAusCode(0xFFF00),
+                       AnstiegszeitAusCode(1), Kennlhilfe::kAnstiegszeit);
   BeiAenderung(anstiegszeit_, [this] { Anstiegszeit_Callback(); });
   spalte->addWidget(anstiegszeit_);
   spalte->addStretch(1);

@@ -2,21 +2,52 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "cli/sitzung.h"
 #include "device/novhln1.h"
 
+namespace {
+
+// from_chars takes a minus but no plus: one plus before a digit is skipped.
+const char* OhnePlus(const std::string& text) {
+  const bool plus = text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+';
+  return text.data() + (plus ? 1 : 0);
+}
+
+}  // namespace
+
 long ZahlLesen(const std::string& text, const char* was, long min, long max) {
-  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  const char* anfang = text.data() + (hex ? 2 : 0);
+  const char* anfang = OhnePlus(text);
   const char* ende = text.data() + text.size();
+  const bool hex = ende - anfang > 2 && anfang[0] == '0' && (anfang[1] == 'x' || anfang[1] == 'X');
+  if (hex) anfang += 2;
   long wert = 0;
   const auto [stelle, fehler] = std::from_chars(anfang, ende, wert, hex ? 16 : 10);
-  if (text.empty() || fehler != std::errc() || stelle != ende || wert < min || wert > max)
+  const std::string zitat = ": \"" + text + "\"";
+  if (anfang == ende || stelle != ende || (hex && *anfang == '-') ||
+      (fehler != std::errc() && fehler != std::errc::result_out_of_range))
+    throw Aufruffehler(std::string(was) + " muss eine ganze Zahl sein" + zitat);
+  if (fehler != std::errc() || wert < min || wert > max)
     throw Aufruffehler(std::string(was) + " muss zwischen " + std::to_string(min) + " und " +
-                       std::to_string(max) + " liegen: \"" + text + "\"");
+                       std::to_string(max) + " liegen" + zitat);
   return wert;
+}
+
+double ReelleZahlLesen(const std::string& text, const std::string& was) {
+  const char* anfang = OhnePlus(text);
+  const char* ende = text.data() + text.size();
+  double wert = 0.0;
+  const auto [stelle, fehler] = std::from_chars(anfang, ende, wert);
+  const std::string zitat = ": \"" + text + "\"";
+  const bool zuGross = fehler == std::errc::result_out_of_range;
+  // "inf" and "nan" are parsed, but are no numbers here.
+  if (anfang == ende || stelle != ende || (fehler != std::errc() && !zuGross) ||
+      (!zuGross && !std::isfinite(wert)))
+    throw Aufruffehler(was + " muss eine Zahl sein (mit Dezimalpunkt)" + zitat);
+  if (zuGross) throw Aufruffehler(was + " liegt außerhalb des Zahlenbereichs" + zitat);
+  return wert + 0.0;  // -0 becomes 0
 }
 
 std::vector<uint8_t> HexLesen(const std::string& text) {

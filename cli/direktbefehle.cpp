@@ -22,35 +22,32 @@ namespace {
 using Argumente = std::vector<std::string>;
 using Uhrzeit = std::chrono::steady_clock;
 
-// A decimal number with a decimal point, whatever the locale.
-double ReelleZahl(const std::string& text, const std::string& was) {
-  double wert = 0.0;
-  const char* ende = text.data() + text.size();
-  const auto [stelle, fehler] = std::from_chars(text.data(), ende, wert);
-  if (text.empty() || fehler != std::errc() || stelle != ende || !std::isfinite(wert))
-    throw Aufruffehler(was + " muss eine Zahl sein (mit Dezimalpunkt): \"" + text + "\"");
-  return wert;
+// Longer runs of the record would overflow the clock's arithmetic.
+constexpr double kLaengsteDauer = 1e9;
+
+// A time above 0 and up to hoechstens seconds; anything else is refused, not changed.
+double SekundenLesen(const std::string& text, const std::string& was, double hoechstens) {
+  const double sekunden = ReelleZahlLesen(text, was);
+  if (sekunden <= 0.0) throw Aufruffehler(was + " muss größer als 0 sein: \"" + text + "\"");
+  if (sekunden > hoechstens)
+    throw Aufruffehler(was + " darf höchstens " + Festkomma(hoechstens, 0) + " Sekunden sein: \"" +
+                       text + "\"");
+  return sekunden;
 }
 
-// The channel configuration and the output limits the desktop program would use: the record of
-// --konfig, else the settings file's; the limits always from the settings file. 0 or the code
-// of the configuration file.
-int EinstellungenLaden(Sitzung& s, const std::string& konfigdatei, Konfigzustand& konfig,
-                       Direktfelder& felder) {
+// The channel configuration and the output limits the desktop program would use: the settings
+// file's (its configuration, or the curve generator's when it holds none) and its limits.
+void EinstellungenLaden(Sitzung& s, bool meldung, Konfigzustand& konfig, Direktfelder& felder) {
   IniDatei ini = Ini_New(true);
   const std::string pfad = IniPfad();
   if (Ini_ReadFromFile(ini, pfad) == 0) {
     ReadIniKonfigpanel(konfig, ini);
     ReadIniDirektpanel(felder, ini);
-  } else if (konfigdatei.empty()) {
+  } else if (meldung) {
     s.meldungen() << "Hinweis: Einstellungsdatei " << pfad
-                  << " nicht lesbar, Standardkonfiguration (0 bis 10 V)\n";
+                  << " nicht lesbar, Konfiguration des Kurvengenerators\n";
   }
-  if (konfigdatei.empty()) return 0;
-  Konfiguration record;
-  if (const int code = KonfigdateiLesen(konfigdatei, record); code != 0) return code;
-  konfig.KonfigurationSetzen(record);
-  return 0;
+  konfig.InitialisiereKonfigPanel();
 }
 
 // Everything a direct command works with: configuration, limits, the port and the behaviour of
@@ -61,18 +58,24 @@ struct Direktsitzung {
         konfig(dialoge),
         steuerung(konfig.gKonfig(), geraet.zugang, geraet.fehler) {}
 
+  // The settings, then the record of --konfig if given: the limits set follow it as in the
+  // panel (cut to a new range with a note). 0 or the code of the configuration file.
   int Laden(Sitzung& s, const std::string& konfigdatei) {
-    return EinstellungenLaden(s, konfigdatei, konfig, steuerung.felder);
+    Konfiguration record;
+    if (!konfigdatei.empty())
+      if (const int code = KonfigdateiLesen(konfigdatei, record); code != 0) return code;
+    EinstellungenLaden(s, konfigdatei.empty(), konfig, steuerung.felder);
+    steuerung.DirektpanelInit();
+    if (konfigdatei.empty()) return 0;
+    konfig.KonfigurationSetzen(record);
+    steuerung.Direktpanel_SkaliereElemente();
+    return 0;
   }
 
   Geraetesitzung geraet;
   Konfigzustand konfig;
   Direktsteuerung steuerung;
 };
-
-std::string Kanalwert(const Einheitenbereich& b, double wert) {
-  return Festkomma(wert, b.stellen) + (b.einheit.empty() ? "" : " " + b.einheit);
-}
 
 // eingaenge [--konfig DATEI.sko]
 int Eingaenge(Sitzung& s, const Argumente& argumente) {
@@ -101,7 +104,7 @@ int Ausgang(Sitzung& s, const Argumente& argumente) {
   const std::string konfigdatei = Option(a, "--konfig", "Dateiname fehlt");
   AnzahlPruefen(a, 2, 2);
   const int k = static_cast<int>(ZahlLesen(a[0], "Der Ausgang", 1, 4)) - 1;
-  const double wert = ReelleZahl(a[1], "Der Wert");
+  const double wert = ReelleZahlLesen(a[1], "Der Wert");
   Direktsitzung d(s, s.dialoge());
   if (const int code = d.Laden(s, konfigdatei); code != 0) return code;
   const Einheitenbereich b = d.steuerung.AusgangBereich(k);
@@ -174,10 +177,9 @@ int Protokoll(Sitzung& s, const Argumente& argumente) {
   const std::string dauertext = Option(a, "--dauer", "Sekunden fehlt");
   AnzahlPruefen(a, 1, 1);
   if (intervalltext.empty()) throw Aufruffehler("--intervall fehlt");
-  const double intervall = Abtastintervall(ReelleZahl(intervalltext, "Das Intervall"));
-  const double dauer = dauertext.empty() ? 0.0 : ReelleZahl(dauertext, "Die Dauer");
-  if (!dauertext.empty() && !(dauer > 0.0 && dauer <= 1e9))
-    throw Aufruffehler("Die Dauer muss größer als 0 sein");
+  const double intervall =
+      Abtastintervall(SekundenLesen(intervalltext, "Das Intervall", kLaengsteAbtastzeit));
+  const double dauer = dauertext.empty() ? 0.0 : SekundenLesen(dauertext, "Die Dauer", kLaengsteDauer);
 
   Protokolldialoge dialoge(s.dialoge(), a[0]);
   Direktsitzung d(s, dialoge);

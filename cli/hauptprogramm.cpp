@@ -22,16 +22,38 @@ std::vector<Befehl> AlleBefehle() {
   return befehle;
 }
 
+void BefehlZeigen(std::ostream& aus, const Befehl& b) {
+  aus << "  " << b.name << (*b.aufruf ? " " : "") << b.aufruf << "\n      " << b.zweck << '\n';
+}
+
 void AufrufZeigen(std::ostream& aus) {
   aus << "Aufruf: tvm5r [--port N] [--adresse A] [--trace] BEFEHL [ARGUMENTE]\n"
          "  --port N      serieller Port (COM N), Vorgabe 1\n"
          "  --adresse A   Geräteadresse 1..8, oder & bzw. alle (nur schreibende Befehle)\n"
          "  --trace       jedes gesendete und empfangene Byte auf stderr\n\n"
          "Befehle:\n";
-  for (const Befehl& b : AlleBefehle()) {
-    std::string zeile = std::string("  ") + b.name + (*b.aufruf ? " " : "") + b.aufruf;
-    aus << zeile << "\n      " << b.zweck << '\n';
-  }
+  for (const Befehl& b : AlleBefehle()) BefehlZeigen(aus, b);
+}
+
+// The first word of a table entry's arguments: the subcommand it describes, if any.
+std::string Unterbefehl(const Befehl& b) {
+  const std::string aufruf = b.aufruf;
+  return aufruf.substr(0, aufruf.find(' '));
+}
+
+// The usage of the command the arguments name (of its subcommand, when that is known too); the
+// whole help when they name none.
+void BefehlsaufrufZeigen(std::ostream& aus, const std::vector<std::string>& a) {
+  std::vector<Befehl> passend;
+  for (const Befehl& b : AlleBefehle())
+    if (!a.empty() && a[0] == b.name) passend.push_back(b);
+  if (passend.empty()) return AufrufZeigen(aus);
+  std::vector<Befehl> genau;
+  for (const Befehl& b : passend)
+    if (a.size() > 1 && a[1] == Unterbefehl(b)) genau.push_back(b);
+  aus << "Aufruf: tvm5r [--port N] [--adresse A] [--trace] BEFEHL [ARGUMENTE]\n";
+  for (const Befehl& b : genau.empty() ? passend : genau) BefehlZeigen(aus, b);
+  aus << "Alle Befehle und Optionen: tvm5r --hilfe\n";
 }
 
 char AdresseLesen(const std::string& text) {
@@ -66,8 +88,8 @@ CliOptionen OptionenLesen(std::vector<std::string>& a, bool& hilfe) {
 
 int CliAusfuehren(const std::vector<std::string>& argumente, Portfabrik& fabrik, std::ostream& aus,
                   std::ostream& meldungen, bool fortschrittZeigen) {
+  std::vector<std::string> a = argumente;
   try {
-    std::vector<std::string> a = argumente;
     bool hilfe = false;
     CliOptionen optionen = OptionenLesen(a, hilfe);
     optionen.fortschritt = fortschrittZeigen;
@@ -87,7 +109,7 @@ int CliAusfuehren(const std::vector<std::string>& argumente, Portfabrik& fabrik,
     return 1;
   } catch (const Aufruffehler& fehler) {
     meldungen << "tvm5r: " << fehler.what() << "\n\n";
-    AufrufZeigen(meldungen);
+    BefehlsaufrufZeigen(meldungen, a);
     return 2;
   }
 }

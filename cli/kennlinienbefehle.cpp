@@ -4,6 +4,7 @@
 
 #include "app/dateischreiben.h"
 #include "characteristic/kennlinienabbild.h"
+#include "characteristic/kennlinienangaben.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennlinientransfer.h"
@@ -16,10 +17,12 @@ namespace {
 
 using Argumente = std::vector<std::string>;
 
-// A characteristic with the configuration it was stored with.
+// A characteristic with the configuration it was stored with and the rise time as the file
+// holds it.
 struct Kennliniensitzung {
   Kennlinienzustand zustand;
   Konfiguration konfig;
+  double dateiAnstiegszeit = 0.0;
 };
 
 // Loads a characteristic file; a file that ends inside its points is damaged here too.
@@ -28,8 +31,8 @@ int Laden(const std::string& pfad, Kennliniensitzung& k) {
   if (const int code = KennliniendateiEinlesen(pfad, datei); code != 0) return code;
   if (datei.abgeschnitten) return -322545;
   k.konfig = datei.konfig;
-  if (const int code = KennliniendateiUebernehmen(k.zustand, k.konfig, datei); code != 0)
-    return code;
+  k.dateiAnstiegszeit = datei.anstiegszeit;
+  if (const int code = KennliniendateiUebernehmen(k.zustand, datei); code != 0) return code;
   k.zustand.gKennlDateiname = pfad;
   return 0;
 }
@@ -54,8 +57,8 @@ int Info(Sitzung& s, const Argumente& a) {
           << "Analogausgang 2: " << Festkomma(k.zustand.gKennlBegrenzung, 3) << ' '
           << k.konfig.outeinheit[1] << " (roh "
           << KennlAusgang2Roh(k.konfig, k.zustand.gKennlBegrenzung) << ")\n"
-          << "Anstiegszeit: " << Festkomma(k.zustand.gKennlAnstiegszeit, 3) << " ms (Code " << code
-          << ", im Gerät " << Festkomma(AnstiegszeitAusCode(code), 3) << " ms)\n";
+          << "Anstiegszeit: " << AnstiegszeitText(k.dateiAnstiegszeit) << " ms (Code " << code
+          << ", im Gerät " << AnstiegszeitText(AnstiegszeitAusCode(code)) << " ms)\n";
   std::vector<uint8_t> abbild;
   if (KennlSendeabbild(k.zustand, k.konfig, abbild) != 0)
     s.aus() << "Abbild: passt nicht in einen Speicherplatz\n";
@@ -122,8 +125,15 @@ int Lesen(Sitzung& s, Argumente a) {
   Kennliniensitzung k;
   k.zustand.gKennlKurvenNr = slot;
   if (const int code = KennlLesen(k.zustand, k.konfig, g.fehler, g.zugang); code != 0) return code;
-  if (g.merker.code != 0) return g.merker.code;
-  return KennliniendateiSchreiben(a[0], k.zustand, k.konfig);
+  // A value of output 2 out of range leaves the table and the rise time read, as in the panel:
+  // the file is written with output 2 at its start value and the code still reported.
+  if (g.merker.code != 0 && g.merker.code != -1019514) return g.merker.code;
+  if (const int code = KennliniendateiSchreiben(a[0], k.zustand, k.konfig); code != 0) return code;
+  if (g.merker.code != 0)
+    s.meldungen() << "Hinweis: " << a[0] << " geschrieben, Analogausgang 2 mit "
+                  << Festkomma(k.zustand.gKennlBegrenzung, 3) << ' ' << k.konfig.outeinheit[1]
+                  << '\n';
+  return g.merker.code;
 }
 
 // kennlinie waehlen --slot S

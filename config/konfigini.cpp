@@ -23,17 +23,26 @@ std::string Schluessel(const Blockschluessel& b, const char* name, int k) {
   return std::string(b.praefix) + name + std::to_string(k);
 }
 
-// A value that is missing, not a number or not finite leaves the target as it is.
-void RealLesen(const IniDatei& ini, const std::string& schluessel, double& ziel) {
-  double wert = 0.0;
-  if (Ini_GetDouble(ini, kAbschnitt, schluessel, wert) == 1 && std::isfinite(wert)) ziel = wert;
-}
+// Reads the keys of the section and notes whether any of them was there.
+struct Leser {
+  const IniDatei& ini;
+  bool gefunden = false;
 
-std::string EinheitLesen(const IniDatei& ini, const std::string& schluessel) {
-  std::string text;
-  Ini_GetRawStringIntoBuffer(ini, kAbschnitt, schluessel, text, kEinheitPuffer);
-  return text;
-}
+  // A value that is missing, not a number or not finite leaves the target as it is.
+  void Real(const std::string& schluessel, double& ziel) {
+    double wert = 0.0;
+    const int ergebnis = Ini_GetDouble(ini, kAbschnitt, schluessel, wert);
+    gefunden = gefunden || ergebnis != 0;
+    if (ergebnis == 1 && std::isfinite(wert)) ziel = wert;
+  }
+
+  std::string Einheit(const std::string& schluessel) {
+    std::string text;
+    gefunden = Ini_GetRawStringIntoBuffer(ini, kAbschnitt, schluessel, text, kEinheitPuffer) == 1 ||
+               gefunden;
+    return text;
+  }
+};
 
 // Values that would make the channel unusable count as missing: first the pair that is equal,
 // then, if the channel still cannot be converted, all four.
@@ -52,19 +61,19 @@ void KanalAbsichern(Konfiguration& konfig, const Kanalblock& b, int k) {
   }
 }
 
-void KanalLesen(const IniDatei& ini, Konfiguration& konfig, const Blockschluessel& b, int k) {
+void KanalLesen(Leser& leser, Konfiguration& konfig, const Blockschluessel& b, int k) {
   const Kanalblock& f = b.felder;
-  RealLesen(ini, Schluessel(b, "min", k), (konfig.*f.min)[k]);
-  RealLesen(ini, Schluessel(b, "max", k), (konfig.*f.max)[k]);
-  RealLesen(ini, Schluessel(b, "skalamin", k), (konfig.*f.skalamin)[k]);
-  RealLesen(ini, Schluessel(b, "skalamax", k), (konfig.*f.skalamax)[k]);
-  (konfig.*f.einheit)[k] = EinheitLesen(ini, Schluessel(b, "einheit", k));
+  leser.Real(Schluessel(b, "min", k), (konfig.*f.min)[k]);
+  leser.Real(Schluessel(b, "max", k), (konfig.*f.max)[k]);
+  leser.Real(Schluessel(b, "skalamin", k), (konfig.*f.skalamin)[k]);
+  leser.Real(Schluessel(b, "skalamax", k), (konfig.*f.skalamax)[k]);
+  (konfig.*f.einheit)[k] = leser.Einheit(Schluessel(b, "einheit", k));
   KanalAbsichern(konfig, f, k);
 }
 
-void VollausschlagLesen(const IniDatei& ini, Konfiguration& konfig, const Blockschluessel& b) {
+void VollausschlagLesen(Leser& leser, Konfiguration& konfig, const Blockschluessel& b) {
   double& vmax = konfig.*b.felder.vmax;
-  RealLesen(ini, b.vmax, vmax);
+  leser.Real(b.vmax, vmax);
   if (!VollausschlagGueltig(vmax)) vmax = Konfiguration{}.*b.felder.vmax;
 }
 
@@ -89,13 +98,14 @@ void KanalSchreiben(IniDatei& ini, const Konfiguration& konfig, const Blockschlu
 
 void ReadIniKonfigpanel(Konfigzustand& zustand, const IniDatei& ini) {
   Konfiguration konfig;
-  VollausschlagLesen(ini, konfig, kAusgangsschluessel);
-  VollausschlagLesen(ini, konfig, kEingangsschluessel);
+  Leser leser{ini};
+  VollausschlagLesen(leser, konfig, kAusgangsschluessel);
+  VollausschlagLesen(leser, konfig, kEingangsschluessel);
   for (int k = 0; k < kKanaele; ++k) {
-    KanalLesen(ini, konfig, kAusgangsschluessel, k);
-    KanalLesen(ini, konfig, kEingangsschluessel, k);
+    KanalLesen(leser, konfig, kAusgangsschluessel, k);
+    KanalLesen(leser, konfig, kEingangsschluessel, k);
   }
-  zustand.KonfigurationSetzen(konfig);
+  if (zustand.KonfigurationSetzen(konfig) && leser.gefunden) zustand.AusEinstellungenGelesen();
 }
 
 void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini) {

@@ -6,7 +6,8 @@
 #include "config/konfigzustand.h"
 
 // Starts from the defaults; a missing or unusable value keeps its default, a missing unit text
-// is empty, unit texts are cut to 7 characters. Shows the result in the panel fields.
+// is empty, unit texts are cut to 7 characters. Shows the result in the panel fields. When any
+// key of the section is there, the record counts as taken from the settings.
 void ReadIniKonfigpanel(Konfigzustand& zustand, const IniDatei& ini);
 // Takes the panel fields into the record first, then writes the record.
 void WriteIniKonfigpanel(Konfigzustand& zustand, IniDatei& ini);

@@ -65,16 +65,20 @@ bool Konfigzustand::KonfigurationSetzen(const Konfiguration& konfig) {
   return true;
 }
 
+Konfiguration KurvengeneratorVorgabe() {
+  Konfiguration konfig;
+  konfig.voutmax = 4.095;
+  konfig.outmin[0] = 0.0;
+  konfig.outmax[0] = 4.095;
+  konfig.outskalamin[0] = 0.0;
+  konfig.outskalamax[0] = 4.095;
+  konfig.outeinheit[0] = "A";
+  return konfig;
+}
+
 void Konfigzustand::InitialisiereKonfigPanel() {
-  if (felder_ == nullptr) return;
-  Konfiguration felder = felder_->FelderLesen();
-  felder.voutmax = 4.095;
-  felder.outmin[0] = 0.0;
-  felder.outmax[0] = 4.095;
-  felder.outskalamin[0] = 0.0;
-  felder.outskalamax[0] = 4.095;
-  felder.outeinheit[0] = "A";
-  felder_->FelderZeigen(felder);
+  if (!ausEinstellungen_) gKonfig_ = KurvengeneratorVorgabe();
+  KonfigurationAnzeigen();
 }
 
 void Konfigzustand::FeldSkalaOutMax1Setzen(double wert) {

@@ -37,8 +37,13 @@ class Konfigzustand {
   // changes nothing and gives false.
   bool KonfigurationSetzen(const Konfiguration& konfig);
 
-  // Presets the fields (not the record) for the curve generator: outputs 0 - 4.095 V, output 1
-  // 0 .. 4.095 V shown as 0 .. 4.095 "A".
+  // The settings held a configuration and it is the record now (ReadIniKonfigpanel).
+  void AusEinstellungenGelesen() { ausEinstellungen_ = true; }
+  bool AusEinstellungen() const { return ausEinstellungen_; }
+  // Panel start. Without a configuration from the settings (the first run, an unreadable file
+  // or one without the section "konfig") record and fields become the curve generator's preset
+  // (KurvengeneratorVorgabe); otherwise both keep what the settings held, so that every run
+  // shows what the one before it left.
   void InitialisiereKonfigPanel();
   // "an TVM-5R anpassen": the user value at the upper scaling point of output 1 goes into its
   // field (SKALAOUTMAX1); the caller then takes the fields over. Without a panel the record
@@ -55,4 +60,9 @@ class Konfigzustand {
   Konfiguration gKonfig_;
   Konfigfelder* felder_ = nullptr;
   std::vector<std::function<void()>> skalierungen_;
+  bool ausEinstellungen_ = false;
 };
+
+// The configuration of the curve generator: the defaults with outputs of 0 - 4.095 V and output
+// 1 from 0 .. 4.095 V shown as 0 .. 4.095 "A".
+Konfiguration KurvengeneratorVorgabe();

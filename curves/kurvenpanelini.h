@@ -1,6 +1,6 @@
 #pragma once
-// The section "kurven" of the settings file: the curves panel's display mode, and the
-// background toggles, which the file may preset but the program never writes.
+// The section "kurven" of the settings file: the curves panel's display mode and the background
+// toggles.
 
 #include "app/einstellungen.h"
 #include "app/ini.h"
@@ -10,7 +10,7 @@
 // "hintergrund4": non-zero checks the toggle, 0 clears it, a missing or unusable value keeps the
 // preset (curve 1 on, the others off).
 void ReadIniKurvenpanel(Kurvendarstellung& darstellung, const IniDatei& ini);
-// Writes "darstellung" only.
+// Writes "darstellung" and "hintergrund1" .. "hintergrund4" (1 checked, 0 not).
 void WriteIniKurvenpanel(const Kurvendarstellung& darstellung, IniDatei& ini);
 
 // The reader and writer above, to register for the section "kurven".

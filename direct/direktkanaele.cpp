@@ -21,6 +21,10 @@ int Nachkommastellen(double lo, double hi, double schritte) {
                                               : static_cast<int>(stellen);
 }
 
+std::string Kanalwert(const Einheitenbereich& b, double wert) {
+  return Festkomma(wert, b.stellen) + (b.einheit.empty() ? "" : " " + b.einheit);
+}
+
 Einheitenbereich EingangsBereich(const Konfiguration& konfig, int k) {
   Einheitenbereich b;
   b.lo = EingangVoltInEinheit(konfig, k, EingangRohInVolt(konfig, 0.0));

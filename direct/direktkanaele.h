@@ -30,6 +30,9 @@ struct Einheitenbereich {
   double Groesster() const { return lo < hi ? hi : lo; }
 };
 
+// A value of the channel with its precision and, if it has one, its unit: "20.00 Nm".
+std::string Kanalwert(const Einheitenbereich& b, double wert);
+
 Einheitenbereich EingangsBereich(const Konfiguration& konfig, int k);
 Einheitenbereich AusgangsBereich(const Konfiguration& konfig, int k);
 

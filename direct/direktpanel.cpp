@@ -145,7 +145,7 @@ QWidget* DirektPanel::AusgaengeAnlegen() {
     grenzen_[i] = Zahlenfeld(gruppe, Name("BEGRENZUNG", i), false);
     Hilfe(grenzen_[i], H::kBegrenzung);
     connect(grenzen_[i], &QDoubleSpinBox::valueChanged, this,
-            [this, i](double wert) { steuerung_.felder.grenze[i] = wert; });
+            [this, i](double wert) { steuerung_.Grenze_Callback(i, wert); });
     raster->addWidget(grenzen_[i], 3, i);
     ausgaenge_[i] = regler;
   }
@@ -393,7 +393,11 @@ void DirektPanel::ElementeSkalieren() {
     ausgaenge_[i]->BereichSetzen(aus.lo, aus.hi, aus.stellen);
     ausgaenge_[i]->EinheitSetzen(Text(aus.einheit));
     ausgaenge_[i]->WertSetzen(f.ausgang[i]);
-    grenzen_[i]->setDecimals(aus.stellen);
+    {
+      // Showing is not setting: a limit never set must stay unset.
+      const QSignalBlocker sperre(grenzen_[i]);
+      grenzen_[i]->setDecimals(aus.stellen);
+    }
     WertZeigen(grenzen_[i], f.grenze[i]);
     plots_[i]->setChecked(f.plot[i]);
     streifen_->graph(i)->setVisible(f.plot[i]);

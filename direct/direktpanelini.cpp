@@ -20,15 +20,17 @@ void ReadIniDirektpanel(Direktfelder& felder, const IniDatei& ini) {
     felder.plot[k] = kurve != 0;
     double grenze = 0.0;
     if (Ini_GetDouble(ini, kAbschnitt, Schluessel("grenze", k), grenze) == 1 &&
-        std::isfinite(grenze))
+        std::isfinite(grenze)) {
       felder.grenze[k] = grenze;
+      felder.grenzeGesetzt[k] = true;
+    }
   }
 }
 
 void WriteIniDirektpanel(const Direktfelder& felder, IniDatei& ini) {
   for (int k = 0; k < kKanaele; ++k) {
     Ini_PutInt(ini, kAbschnitt, Schluessel("kurve", k), felder.plot[k] ? 1 : 0);
-    if (std::isfinite(felder.grenze[k]))
+    if (felder.grenzeGesetzt[k] && std::isfinite(felder.grenze[k]))
       Ini_PutDouble(ini, kAbschnitt, Schluessel("grenze", k), felder.grenze[k]);
   }
 }

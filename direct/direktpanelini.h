@@ -7,9 +7,10 @@
 #include "direct/direktsteuerung.h"
 
 // "kurve1".."kurve4": non-zero shows the trace, 0 hides it, a missing or unusable value shows
-// it. "grenze1".."grenze4": a finite value sets the limit, anything else keeps the preset (no
-// limit below the output's upper end).
+// it. "grenze1".."grenze4": a finite value sets the limit, anything else leaves it unset (the
+// upper end of the output's range).
 void ReadIniDirektpanel(Direktfelder& felder, const IniDatei& ini);
+// Writes the trace toggles and the limits that were set; a limit never set is not written.
 void WriteIniDirektpanel(const Direktfelder& felder, IniDatei& ini);
 
 // The reader and writer above, to register for the section "direkt".

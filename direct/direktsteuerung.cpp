@@ -23,8 +23,7 @@ Direktsteuerung::Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zug
 int Direktsteuerung::DirektpanelInit() {
   eingangProzent_ = {};
   ausgangProzent_ = {};
-  for (int i = 0; i < kKanaele; ++i)
-    if (!std::isfinite(felder.grenze[i])) felder.grenze[i] = AusgangBereich(i).Groesster();
+  grenzbereiche_.reset();
   streifen_.PunkteSetzen(kStreifenVorgabe / 2);
   felder.zoomX = streifen_.Punkte();
   DirektElementeSkalieren();
@@ -42,8 +41,37 @@ void Direktsteuerung::PanelVerlassen() {
 }
 
 void Direktsteuerung::DirektElementeSkalieren() {
+  GrenzenAnpassen();
   for (int i = 0; i < kKanaele; ++i) felder.ausgang[i] = AusgangWert(i);
   anzeige_->ElementeSkalieren();
+}
+
+void Direktsteuerung::GrenzenAnpassen() {
+  std::array<Einheitenbereich, 4> bereiche;
+  std::string hinweis;
+  for (int i = 0; i < kKanaele; ++i) {
+    const Einheitenbereich& b = bereiche[i] = AusgangBereich(i);
+    double& grenze = felder.grenze[i];
+    if (!felder.grenzeGesetzt[i]) {
+      grenze = b.Groesster();
+      continue;
+    }
+    const bool neu = grenzbereiche_ && (b.lo != (*grenzbereiche_)[i].lo ||
+                                        b.hi != (*grenzbereiche_)[i].hi ||
+                                        b.einheit != (*grenzbereiche_)[i].einheit);
+    const double geschnitten = std::clamp(grenze, b.Kleinster(), b.Groesster());
+    if (!neu || geschnitten == grenze) continue;
+    hinweis += "Die Begrenzung " + Festkomma(grenze, b.stellen) + " von Ausgang " +
+               std::to_string(i + 1) + " liegt außerhalb seines neuen Bereichs " +
+               Kanalwert(b, b.Kleinster()) + " bis " + Kanalwert(b, b.Groesster()) +
+               " und wurde auf " + Kanalwert(b, geschnitten) + " gesetzt.\n";
+    grenze = geschnitten;
+  }
+  grenzbereiche_ = bereiche;
+  if (!hinweis.empty()) {
+    hinweis.pop_back();
+    fehler_.dialoge().MessagePopup("Begrenzung", hinweis);
+  }
 }
 
 double Direktsteuerung::EingangWert(int i) const {
@@ -52,6 +80,10 @@ double Direktsteuerung::EingangWert(int i) const {
 
 double Direktsteuerung::AusgangWert(int i) const {
   return AusgangProzentInEinheit(konfig_, i, ausgangProzent_.at(i));
+}
+
+double Direktsteuerung::Grenze(int i) const {
+  return felder.grenzeGesetzt.at(i) ? felder.grenze[i] : AusgangBereich(i).Groesster();
 }
 
 double Direktsteuerung::MinWert(int i) const {
@@ -118,8 +150,8 @@ int Direktsteuerung::AusgangSetzen(int i) {
     return -122303;
   }
   if (i < 0 || i >= kKanaele) return -510304;
-  if (felder.ausgang[i] > felder.grenze[i]) {
-    felder.ausgang[i] = felder.grenze[i];
+  if (felder.ausgang[i] > Grenze(i)) {
+    felder.ausgang[i] = Grenze(i);
     anzeige_->AusgangZeigen(i, felder.ausgang[i]);
   }
   return Senden(i, felder.ausgang[i]);
@@ -228,6 +260,11 @@ void Direktsteuerung::Ausgang_Callback(int i, double wert) {
   fehler_.ComFehlerSetzen(0);
   felder.ausgang.at(i) = wert;
   AusgangSetzen(i);
+}
+
+void Direktsteuerung::Grenze_Callback(int i, double wert) {
+  felder.grenze.at(i) = wert;
+  felder.grenzeGesetzt[i] = true;
 }
 
 void Direktsteuerung::AusgaengeAufNull_Callback() {

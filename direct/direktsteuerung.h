@@ -5,7 +5,7 @@
 // drives the timer. The command-line tool uses it without a window.
 
 #include <array>
-#include <limits>
+#include <optional>
 #include <string>
 
 #include "app/fehlerausgabe.h"
@@ -15,9 +15,6 @@
 #include "direct/protokolldatei.h"
 #include "direct/streifenring.h"
 
-// The limit of an output that neither the settings nor the user set: DirektpanelInit makes it
-// the upper end of the output's range, so the knob reaches its whole range until a limit is set.
-constexpr double kGrenzeVorgabe = std::numeric_limits<double>::infinity();
 constexpr double kAbtastzeitVorgabe = 0.5;
 
 // What the panel shows; every change of the model that the controls must follow is reported
@@ -45,7 +42,10 @@ class Direktanzeige {
 // The values of the panel's controls that the behaviour reads and sets.
 struct Direktfelder {
   std::array<double, 4> ausgang{};  // AUSGANG1..4, unit value
-  std::array<double, 4> grenze{kGrenzeVorgabe, kGrenzeVorgabe, kGrenzeVorgabe, kGrenzeVorgabe};
+  std::array<double, 4> grenze{};  // BEGRENZUNG1..4, unit value
+  // A limit set by the user or the settings. One never set is the upper end of its output's
+  // range and follows it; it is not written to the settings.
+  std::array<bool, 4> grenzeGesetzt{};
   std::array<bool, 4> plot{true, true, true, true};  // PLOT1..4
   bool dateiSpeichern = false;                       // DATEISPEICHERN
   double abtastzeit = kAbtastzeitVorgabe;            // ABTASTZEIT as typed, seconds
@@ -62,8 +62,8 @@ class Direktsteuerung {
 
   Direktfelder felder;
 
-  // Percents at zero, unset limits at the upper ends of the outputs, the strip chart at its
-  // preset, every control scaled. 0.
+  // Percents at zero, limits never set at the upper ends of the outputs, the strip chart at its
+  // preset, every control scaled. The limits set belong to the configuration of this moment. 0.
   int DirektpanelInit();
   // Ends polling as the user would: the record gets its closing line. 0.
   int DirektpanelClear();
@@ -71,6 +71,7 @@ class Direktsteuerung {
   int AbbruchWeilDirektpanelNichtGespeichert() const { return 0; }
   // After the configuration changed.
   void Direktpanel_SkaliereElemente() { DirektElementeSkalieren(); }
+  // The limits follow the outputs' ranges (GrenzenAnpassen), then every control is scaled.
   void DirektElementeSkalieren();
 
   // Reads input i (0..3) onto its meter, extremes and, after input 4, the strip chart.
@@ -94,6 +95,8 @@ class Direktsteuerung {
   // One tick: the four readings and the record row; the first error (polling then stopped).
   int DirektTimer_Callback();
   void Ausgang_Callback(int i, double wert);
+  // BEGRENZUNG i typed: from now on a limit set by the user.
+  void Grenze_Callback(int i, double wert);
   void AusgaengeAufNull_Callback();
   void Abtastzeit_Callback(double sekunden);
   void Traceauswahl_Callback(int n, bool an) { felder.plot.at(n) = an; }
@@ -112,6 +115,8 @@ class Direktsteuerung {
   Einheitenbereich AusgangBereich(int i) const { return AusgangsBereich(konfig_, i); }
   double EingangWert(int i) const;
   double AusgangWert(int i) const;
+  // The limit that applies to output i: the one set, else the upper end of its range.
+  double Grenze(int i) const;
   // The extremes in units; only meaningful once a reading after the last reset was taken.
   double MinWert(int i) const;
   double MaxWert(int i) const;
@@ -125,6 +130,10 @@ class Direktsteuerung {
   const std::array<double, 4>& AusgangProzent() const { return ausgangProzent_; }
 
  private:
+  // Limits never set go to the upper ends of their outputs' ranges. A set limit is kept; where
+  // its output's range or unit changed since the last time and the limit lies outside the new
+  // range, it is cut to the range and a note ("Begrenzung") names it.
+  void GrenzenAnpassen();
   int Senden(int i, double wert);
   void ExtremeNehmen(int i, double volt);
   // The abort lines with the catalogue text of the code.
@@ -147,6 +156,8 @@ class Direktsteuerung {
   std::array<bool, 4> extremeBekannt_{};
   // Outputs set since the start; the record shows no value for the others.
   std::array<bool, 4> ausgangGesendet_{};
+  // The output ranges the limits were last adapted to; none before the first scaling.
+  std::optional<std::array<Einheitenbereich, 4>> grenzbereiche_;
   // The first reading sets the extremes, as after a reset.
   bool resetAngefordert_ = true;
   bool eingang4Analog_ = true;

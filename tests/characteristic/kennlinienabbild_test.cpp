@@ -2,9 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+
+#include "app/festkomma.h"
+#include "characteristic/kennlinienangaben.h"
+
 #include "tests/characteristic/kennlinientesthilfe.h"
 
 namespace {
+
+double Zahl(const std::string& text) {
+  double zahl = -1;
+  std::from_chars(text.data(), text.data() + text.size(), zahl);
+  return zahl;
+}
 
 int Wert(const std::vector<uint8_t>& abbild, int x) {
   return abbild[32 + 2 * x] << 8 | abbild[33 + 2 * x];
@@ -87,6 +99,39 @@ TEST(Kennlinienabbild, Anstiegszeit) {
   EXPECT_DOUBLE_EQ(AnstiegszeitAusCode(0), 104422.5);
   EXPECT_DOUBLE_EQ(AnstiegszeitAusCode(0xFFFFFF), 0.1);
   EXPECT_DOUBLE_EQ(AnstiegszeitAusCode(300), 409.5);  // 300 div 256 = 1 step per tick
+}
+
+TEST(Kennlinienabbild, AnstiegszeitJedesCodesFuehrtZuSeinemCodeZurueck) {
+  // Every code the conversion gives: the step codes s * 256 and the slow codes 1..254; code 255
+  // stands for the same 409.5 ms as code 256 and comes back as 256.
+  std::vector<int32_t> codes;
+  for (int32_t s = 1; s <= 4095; ++s) codes.push_back(s * 256);
+  for (int32_t f = 1; f <= 255; ++f) codes.push_back(f);
+  std::vector<std::string> falsch;
+  for (const int32_t code : codes) {
+    const double zeit = AnstiegszeitAusCode(code);
+    const int32_t zurueck = code == 255 ? 256 : code;
+    // The field shows kAnstiegszeitStellen decimals; the user may commit that text as typed.
+    const std::string text = Festkomma(zeit, kAnstiegszeitStellen);
+    const double getippt = Zahl(text);
+    Kennlinienzustand z;
+    KennlAnstiegszeitSetzen(z, getippt);
+    if (AnstiegszeitCode(zeit) != zurueck || AnstiegszeitCode(getippt) != zurueck ||
+        z.gKennlAnstiegszeit != AnstiegszeitAusCode(zurueck) || std::fabs(getippt - zeit) > 5.000001e-6 ||
+        Zahl(AnstiegszeitText(zeit)) != getippt)
+      falsch.push_back(std::to_string(code) + ": " + text);
+  }
+  EXPECT_EQ(falsch, std::vector<std::string>{});
+  EXPECT_EQ(AnstiegszeitAusCode(255), AnstiegszeitAusCode(256));
+
+  // A typed time between two codes' times gets the shorter of them that is not shorter.
+  EXPECT_EQ(AnstiegszeitCode(16.38), 25 * 256);
+  EXPECT_EQ(AnstiegszeitCode(16.0), 25 * 256);
+  EXPECT_EQ(AnstiegszeitCode(16.381), 24 * 256);
+  EXPECT_EQ(AnstiegszeitAusCode(25 * 256), 16.38);
+  EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(25 * 256)), "16.38");
+  EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(4094 * 256)), "0.10002");
+  EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(1)), "104422.5");
 }
 
 TEST(Kennlinienabbild, Ausgang2) {

@@ -7,6 +7,8 @@
 
 #include "app/bytes.h"
 #include "app/dateischreiben.h"
+#include "characteristic/kennlinienabbild.h"
+#include "characteristic/kennlinientransfer.h"
 #include "config/konfigbytes.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
 #include "tests/support/tempordner.h"
@@ -24,7 +26,7 @@ struct Dateiumgebung {
     z.gKennlinie.punkte = Punkte({{0, 100}, {4095, 1}});
     z.gKennlinie.kommentar = "Grüße\nZeile 2";
     z.gKennlBegrenzung = 5;  // 0..10 V: raw 2047.5 through the input-1 conversion
-    z.gKennlAnstiegszeit = 12.5;
+    z.gKennlAnstiegszeit = 204.75;  // code 512
     z.gKennlGeaendert = true;
   }
   std::string Schreiben(const std::string& name, const std::string& bytes) {
@@ -57,7 +59,7 @@ TEST(Kennliniendateien, BytesFeldFuerFeld) {
   EXPECT_EQ(I32Lesen(U(b, 1392)), 2);
   EXPECT_EQ(I32Lesen(U(b, 1396)), 0);
   EXPECT_EQ(DoubleLesen(U(b, 1400)), 2047.5);
-  EXPECT_EQ(DoubleLesen(U(b, 1408)), 12.5);
+  EXPECT_EQ(DoubleLesen(U(b, 1408)), 204.75);
   EXPECT_EQ(b.substr(1416, 8), std::string(8, '\0'));
   EXPECT_EQ(b.substr(1424), std::string("\0\0\0\0\x64\0\0\0\0\0\0\0"
                                         "\xFF\x0F\0\0\x01\0\0\0\0\0\0\0",
@@ -97,7 +99,7 @@ TEST(Kennliniendateien, SpeichernUndLadenUeberDieFragen) {
   EXPECT_EQ(v.z.gKennlinie.punkte, u.z.gKennlinie.punkte);
   EXPECT_EQ(v.z.gKennlinie.kommentar, "Grüße\nZeile 2");
   EXPECT_DOUBLE_EQ(v.z.gKennlBegrenzung, 5);
-  EXPECT_EQ(v.z.gKennlAnstiegszeit, 12.5);
+  EXPECT_EQ(v.z.gKennlAnstiegszeit, 204.75);
   EXPECT_FALSE(v.z.gKennlGeaendert);
   EXPECT_EQ(v.z.gKennlDateiname, pfad);
 
@@ -111,6 +113,37 @@ TEST(Kennliniendateien, SpeichernUndLadenUeberDieFragen) {
   v.dialoge.dateien = {std::nullopt};
   EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(v.z, v.konfig, v.fehler), 1);
   EXPECT_TRUE(v.z.gKennlGeaendert);
+}
+
+TEST(Kennliniendateien, LadenBehaeltAnalogausgang2UndGibtDieAnstiegszeitIhresCodes) {
+  // The file's input 1 reads 0..10 V as 0..1000 mBar, its output 2 0..10 V as 0..100 %; the
+  // current configuration is the default one.
+  Konfiguration datei;
+  datei.inskalamax[0] = 1000.0;
+  datei.ineinheit[0] = "mBar";
+  datei.outskalamax[1] = 100.0;
+  datei.outeinheit[1] = "%";
+  Dateiumgebung u;
+  u.z.gKennlBegrenzung = 80.0;
+  u.z.gKennlAnstiegszeit = 0.1 / (25 / 4095.0);  // 16.380000000000003, the time of code 6400
+  const std::string pfad = u.ordner.datei("k.ske");
+  ASSERT_EQ(KennliniendateiSchreiben(pfad, u.z, datei), 0);
+
+  for (const int antwort : {1, 2}) {  // "laden", "nicht laden"
+    Dateiumgebung v;
+    v.dialoge.antworten = {antwort};
+    ASSERT_EQ(KennliniendateiLaden(v.z, v.konfig, v.dialoge, pfad), 0);
+    EXPECT_EQ(v.dialoge.fragen.at(0).titel, "Konfiguration laden?");
+    EXPECT_EQ(v.konfig.gKonfig().outeinheit[1], antwort == 1 ? "%" : "V");
+    // Kept, the current configuration shows the file's 80 % of output 2 as 8 V.
+    EXPECT_DOUBLE_EQ(v.z.gKennlBegrenzung, antwort == 1 ? 80.0 : 8.0);
+    EXPECT_EQ(v.z.gKennlAnstiegszeit, 16.38);
+    std::vector<uint8_t> abbild;
+    ASSERT_EQ(KennlSendeabbild(v.z, v.konfig.gKonfig(), abbild), 0);
+    EXPECT_EQ(abbild[4] << 8 | abbild[5], 3276);  // 80 % of 4095, rounded
+    EXPECT_EQ((std::vector<uint8_t>(abbild.begin() + 6, abbild.begin() + 9)),
+              (std::vector<uint8_t>{0x00, 0x19, 0x00}));  // 25 steps per tick
+  }
 }
 
 TEST(Kennliniendateien, FehlerhafteDateienAendernNichts) {
@@ -146,7 +179,7 @@ TEST(Kennliniendateien, FehlerhafteDateienAendernNichts) {
     EXPECT_EQ(KennliniendateiLaden(v.z, v.konfig, v.dialoge, pfad), f.code);
     EXPECT_EQ(v.z.gKennlinie.punkte, u.z.gKennlinie.punkte);
     EXPECT_EQ(v.z.gKennlinie.kommentar, u.z.gKennlinie.kommentar);
-    EXPECT_EQ(v.z.gKennlAnstiegszeit, 12.5);
+    EXPECT_EQ(v.z.gKennlAnstiegszeit, 204.75);
     EXPECT_EQ(v.z.gKennlDateiname, "");
     EXPECT_TRUE(v.z.gKennlGeaendert);
   }
@@ -162,7 +195,7 @@ TEST(Kennliniendateien, AbgeschnitteneDateiIstBeschaedigtUndWirdNichtUeberschrie
   EXPECT_EQ(KennliniendateiLaden(v.z, v.konfig, v.dialoge, pfad), -322545);
   EXPECT_EQ(v.z.gKennlinie.punkte, Punkte({{4095, 0}}));
   EXPECT_EQ(v.z.gKennlinie.kommentar, "Grüße\nZeile 2");  // the header's other contents
-  EXPECT_EQ(v.z.gKennlAnstiegszeit, 12.5);
+  EXPECT_EQ(v.z.gKennlAnstiegszeit, 204.75);
   EXPECT_TRUE(v.z.gKennlGeaendert);
   EXPECT_EQ(v.z.gKennlDateiname, "");
   // Saving asks for a name instead of overwriting the damaged file.

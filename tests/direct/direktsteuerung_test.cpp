@@ -174,7 +174,7 @@ TEST(Direktsteuerung, KnopfUeberDerGrenzeSendetDieGrenzeAufNullNicht) {
   u.konfig.outskalamin[2] = 2.0;  // output 3: 0..10 V is 2..12 units, so zero lies below it
   u.konfig.outskalamax[2] = 12.0;
   u.d.DirektpanelInit();
-  u.d.felder.grenze = {10.0, 4.0, -1.0, 10.0};
+  for (int i = 0; i < 4; ++i) u.d.Grenze_Callback(i, std::array{10.0, 4.0, -1.0, 10.0}[i]);
 
   u.d.Ausgang_Callback(1, 7.5);
   EXPECT_EQ(u.geraet.ausgaenge[1], 4.0);
@@ -189,7 +189,7 @@ TEST(Direktsteuerung, KnopfUeberDerGrenzeSendetDieGrenzeAufNullNicht) {
   EXPECT_EQ(u.merker.code, 0);
 
   // A value the device refuses changes nothing of the output's record.
-  u.d.felder.grenze[0] = 20.0;
+  u.d.Grenze_Callback(0, 20.0);
   u.d.Ausgang_Callback(0, 10.5);
   EXPECT_EQ(u.merker.code, -500056);
   EXPECT_EQ(u.d.AusgangProzent()[0], 0.0);
@@ -351,7 +351,8 @@ TEST(Direktsteuerung, AbschnittDirektDerEinstellungen) {
   Direktfelder felder;
   ReadIniDirektpanel(felder, ini);
   EXPECT_EQ(felder.plot, (std::array{false, true, true, true}));
-  EXPECT_EQ(felder.grenze, (std::array{kGrenzeVorgabe, 4.5, kGrenzeVorgabe, -2.0}));
+  EXPECT_EQ(felder.grenze, (std::array{0.0, 4.5, 0.0, -2.0}));
+  EXPECT_EQ(felder.grenzeGesetzt, (std::array{false, true, false, true}));
 
   IniDatei neu = Ini_New(true);
   WriteIniDirektpanel(felder, neu);
@@ -359,4 +360,43 @@ TEST(Direktsteuerung, AbschnittDirektDerEinstellungen) {
   EXPECT_EQ(Ini_Text(neu),
             "[direkt]\r\ngrenze2 = 4.5\r\ngrenze4 = -2\r\nkurve1 = 0\r\nkurve2 = 1\r\n"
             "kurve3 = 1\r\nkurve4 = 1\r\n\r\n");
+}
+
+TEST(Direktsteuerung, GrenzenFolgenDemBereichGesetzteBleibenOderWerdenMitHinweisGeschnitten) {
+  Umgebung u;
+  u.Oeffnen();
+  u.d.Grenze_Callback(1, 8.0);
+  u.d.Grenze_Callback(2, 6.0);
+  u.d.DirektpanelInit();
+  EXPECT_EQ(u.d.felder.grenze, (std::array{10.0, 8.0, 6.0, 10.0}));
+
+  // Output 1 becomes 0..1000 mV, output 2 0..5 V, output 3 0..1000 mV; output 4 stays.
+  u.konfig.outskalamax[0] = u.konfig.outskalamax[2] = 1000.0;
+  u.konfig.outeinheit[0] = u.konfig.outeinheit[2] = "mV";
+  u.konfig.outskalamax[1] = 5.0;
+  u.d.Direktpanel_SkaliereElemente();
+  EXPECT_EQ(u.d.felder.grenze, (std::array{1000.0, 5.0, 6.0, 10.0}));
+  ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+  EXPECT_EQ(u.dialoge.meldungen[0].titel, "Begrenzung");
+  EXPECT_EQ(u.dialoge.meldungen[0].text,
+            "Die Begrenzung 8.000 von Ausgang 2 liegt außerhalb seines neuen Bereichs 0.000 V "
+            "bis 5.000 V und wurde auf 5.000 V gesetzt.");
+  // A limit never set does not cut: 500 mV are 5 V.
+  u.d.Ausgang_Callback(0, 500.0);
+  EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[0], 5.0);
+  u.d.Ausgang_Callback(2, 500.0);
+  EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[2], 0.06);
+
+  // Scaling again without a change cuts nothing; a set limit outside its unchanged range stays.
+  u.d.Grenze_Callback(3, 12.0);
+  u.d.Direktpanel_SkaliereElemente();
+  EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
+  EXPECT_EQ(u.d.felder.grenze[3], 12.0);
+
+  // Only the limits set reach the settings file.
+  IniDatei ini = Ini_New(true);
+  WriteIniDirektpanel(u.d.felder, ini);
+  EXPECT_EQ(Ini_Text(ini),
+            "[direkt]\r\ngrenze2 = 5\r\ngrenze3 = 6\r\ngrenze4 = 12\r\nkurve1 = 1\r\n"
+            "kurve2 = 1\r\nkurve3 = 1\r\nkurve4 = 1\r\n\r\n");
 }
