@@ -94,7 +94,7 @@ class KonfigpanelTest : public QObject {
     QCOMPARE(u.dialoge.meldungen.size(), size_t{1});
   }
 
-  void VerlassenOhneAenderungGibtDieVorgabe() {
+  void VerlassenOhneAenderungBehaeltDieEinstellungen() {
     Umgebung u;
     IniDatei ini = Ini_New(true);
     Ini_ParseText(ini,
@@ -102,28 +102,27 @@ class KonfigpanelTest : public QObject {
                   "outeinheit0 = \"V\"\noutmax1 = 5\noutskalamax1 = 60\nouteinheit1 = \"V\"\n"
                   "inmin0 = 1\ninmax0 = 6\ninskalamax0 = 1000\nineinheit0 = \"mBar\"\n");
     ReadIniKonfigpanel(u.zustand, ini);
+    const Konfiguration gelesen = u.zustand.gKonfig();
+    u.panel->InitialisiereKonfigPanel();
+    QCOMPARE(u.Feld<QComboBox>("AUSGANGSBEREICH")->currentText(), QString("0 - 5 V"));
     QCOMPARE(u.Feld<QComboBox>("EINGANGSBEREICH")->currentText(), QString("0 - 5 V"));
     QCOMPARE(u.Feld<QLineEdit>("EINHEITIN1")->text(), QString("mBar"));
-    u.panel->InitialisiereKonfigPanel();
-    QCOMPARE(u.Feld<QComboBox>("AUSGANGSBEREICH")->currentText(), QString("0 - 4.095 V"));
-    QCOMPARE(u.zustand.gKonfig().outmax[0], 2.0);
 
     QTest::mouseClick(u.panel->ZurueckKnopf(), Qt::LeftButton);
     QCOMPARE(u.panels.AktuellesChildpanel(), int(KEIN_PANEL));
     QCOMPARE(u.skaliert, 1);
-    const Konfiguration& k = u.zustand.gKonfig();
-    QCOMPARE(k.voutmax, 4.095);
-    QCOMPARE(k.outmin[0], 0.0);
-    QCOMPARE(k.outmax[0], 4.095);
-    QCOMPARE(k.outskalamin[0], 0.0);
-    QCOMPARE(k.outskalamax[0], 4.095);
-    QCOMPARE(k.outeinheit[0], std::string("A"));
-    QCOMPARE(k.outskalamax[1], 60.0);
-    QCOMPARE(k.vinmax, 5.0);
-    QCOMPARE(k.inmin[0], 1.0);
-    QCOMPARE(k.ineinheit[0], std::string("mBar"));
-    QCOMPARE(k.ineinheit[1], std::string(""));
+    QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), gelesen), 1);
     QVERIFY(u.dialoge.meldungen.empty());
+  }
+
+  void ErsterStartZeigtDieVorgabeDesKurvengenerators() {
+    Umgebung u;
+    u.panel->InitialisiereKonfigPanel();
+    QCOMPARE(u.Feld<QComboBox>("AUSGANGSBEREICH")->currentText(), QString("0 - 4.095 V"));
+    QCOMPARE(u.Feld<QLineEdit>("EINHEITOUT1")->text(), QString("A"));
+    QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), KurvengeneratorVorgabe()), 1);
+    QTest::mouseClick(u.panel->ZurueckKnopf(), Qt::LeftButton);
+    QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), KurvengeneratorVorgabe()), 1);
   }
 
   void GleicheSpannungenWerdenAbgelehnt() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 #include "app/ini.h"
 #include "config/konfigini.h"
@@ -68,41 +69,67 @@ TEST(Konfigzustand, SetzenPrueftDenRecord) {
   EXPECT_EQ(felder.felder.inmin[2], 1.0);
 }
 
-TEST(Konfigzustand, StartUndVerlassenGebenDieVorgabeDesKurvengenerators) {
+// One run of the program as far as the configuration goes: the settings read (none on the first
+// run), the panel started, left without touching a field (or after the user's edit), the
+// settings written.
+struct Konfiglauf {
   SkriptDialoge dialoge;
-  Konfigzustand zustand(dialoge);
+  Konfigzustand zustand{dialoge};
   TestFelder felder;
-  zustand.FelderAnmelden(&felder);
-  std::vector<std::string> skaliert;
-  zustand.SkalierungAnmelden([&] { skaliert.push_back("kurven"); });
-  zustand.SkalierungAnmelden([&] { skaliert.push_back("kennlinie"); });
-  zustand.SkalierungAnmelden([&] { skaliert.push_back("direkt"); });
+  int skaliert = 0;
 
-  IniDatei ini = Ini_New(true);
-  Ini_ParseText(ini,
-                "[konfig]\nvoutmax = 10\noutmax0 = 8\noutskalamax0 = 80\noutmax1 = 5\n"
-                "outeinheit1 = \"mA\"\ninmin2 = 1\nineinheit2 = \"bar\"\n");
-  ReadIniKonfigpanel(zustand, ini);
-  zustand.InitialisiereKonfigPanel();
-  EXPECT_EQ(zustand.gKonfig().outmax[0], 8.0);  // the preset is in the fields only
-  EXPECT_TRUE(skaliert.empty());
+  explicit Konfiglauf(const std::optional<std::string>& einstellungen) {
+    zustand.FelderAnmelden(&felder);
+    zustand.SkalierungAnmelden([this] { ++skaliert; });
+    if (einstellungen) {
+      IniDatei ini = Ini_New(true);
+      Ini_ParseText(ini, *einstellungen);
+      ReadIniKonfigpanel(zustand, ini);
+    }
+    zustand.InitialisiereKonfigPanel();
+  }
+  std::string Ende() {
+    EXPECT_TRUE(zustand.KonfigpanelVerlassen());
+    IniDatei ini = Ini_New(true);
+    WriteIniKonfigpanel(zustand, ini);
+    return Ini_Text(ini);
+  }
+};
 
-  EXPECT_TRUE(zustand.KonfigpanelVerlassen());
-  const Konfiguration& k = zustand.gKonfig();
-  EXPECT_EQ(k.voutmax, 4.095);
-  EXPECT_EQ(k.outmin[0], 0.0);
-  EXPECT_EQ(k.outmax[0], 4.095);
-  EXPECT_EQ(k.outskalamin[0], 0.0);
-  EXPECT_EQ(k.outskalamax[0], 4.095);
-  EXPECT_EQ(k.outeinheit[0], "A");
-  EXPECT_EQ(k.outmax[1], 5.0);
-  EXPECT_EQ(k.outeinheit[1], "mA");
-  EXPECT_EQ(k.inmin[2], 1.0);
-  EXPECT_EQ(k.ineinheit[2], "bar");
-  EXPECT_EQ(k.ineinheit[3], "");  // missing unit texts are empty
-  EXPECT_EQ(k.vinmax, 10.0);
-  EXPECT_EQ(skaliert, (std::vector<std::string>{"kurven", "kennlinie", "direkt"}));
-  EXPECT_TRUE(dialoge.meldungen.empty());
+TEST(Konfigzustand, JederLaufZeigtWasDerVorigeHinterliess) {
+  // The first run shows the curve generator's configuration in record and fields.
+  Konfiglauf erster(std::nullopt);
+  const Konfiguration vorgabe = KurvengeneratorVorgabe();
+  EXPECT_EQ(KonfigurationenVergleichen(erster.zustand.gKonfig(), vorgabe), 1);
+  EXPECT_EQ(KonfigurationenVergleichen(erster.felder.felder, vorgabe), 1);
+  EXPECT_EQ(vorgabe.voutmax, 4.095);
+  EXPECT_EQ(vorgabe.outmax[0], 4.095);
+  EXPECT_EQ(vorgabe.outskalamax[0], 4.095);
+  EXPECT_EQ(vorgabe.outeinheit[0], "A");
+  EXPECT_EQ(vorgabe.outmax[1], 10.0);
+  const std::string nachDemErsten = erster.Ende();
+  EXPECT_EQ(erster.skaliert, 1);
+
+  // The second run shows the same; so does a settings file without the section "konfig".
+  for (const std::string& einstellungen : {nachDemErsten, std::string("[com]\nport = -1\n")}) {
+    Konfiglauf zweiter(einstellungen);
+    EXPECT_EQ(KonfigurationenVergleichen(zweiter.zustand.gKonfig(), vorgabe), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(zweiter.felder.felder, vorgabe), 1);
+  }
+
+  // A configuration the user set stays across runs, also when the panel is left untouched.
+  Konfiglauf gesetzt(nachDemErsten);
+  gesetzt.felder.felder = Konfiguration{};
+  gesetzt.felder.felder.outeinheit[1] = "mA";
+  const std::string nachDemSetzen = gesetzt.Ende();
+  for (int lauf = 0; lauf < 2; ++lauf) {
+    Konfiglauf weiter(nachDemSetzen);
+    EXPECT_EQ(weiter.zustand.gKonfig().voutmax, 10.0);
+    EXPECT_EQ(weiter.zustand.gKonfig().outeinheit[0], "V");
+    EXPECT_EQ(weiter.zustand.gKonfig().outeinheit[1], "mA");
+    EXPECT_EQ(KonfigurationenVergleichen(weiter.felder.felder, weiter.zustand.gKonfig()), 1);
+    EXPECT_EQ(weiter.Ende(), nachDemSetzen);
+  }
 }
 
 TEST(Konfigzustand, AnpassenSetztDasFeld) {

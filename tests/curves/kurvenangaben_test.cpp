@@ -83,8 +83,12 @@ TEST(Kurvenpanelini, DarstellungUndHintergrund) {
 
   Kurvendarstellung d;
   d.gDarstellung = 2;
-  d.hintergrund = {true, true, true, true};
+  d.hintergrund = {false, true, true, false};
   IniDatei ini = Ini_New(true);
   WriteIniKurvenpanel(d, ini);
-  EXPECT_EQ(Ini_Text(ini), "[kurven]\r\ndarstellung = 2\r\n\r\n");
+  const std::string text = Ini_Text(ini);
+  EXPECT_EQ(text,
+            "[kurven]\r\ndarstellung = 2\r\nhintergrund1 = 0\r\nhintergrund2 = 1\r\n"
+            "hintergrund3 = 1\r\nhintergrund4 = 0\r\n\r\n");
+  EXPECT_EQ(Gelesen(text).hintergrund, d.hintergrund);
 }

@@ -71,7 +71,7 @@ TEST(Direktbefehle, EingaengeInDenEinheitenDerKonfiguration) {
   ASSERT_EQ(lauf.status, 0) << lauf.fehler;
   EXPECT_EQ(lauf.aus,
             "Eingang1: 1.500 V\nEingang2: 3.000 V\nEingang3: 4.500 V\nEingang4: 6.000 V\n");
-  EXPECT_NE(lauf.fehler.find("Standardkonfiguration"), std::string::npos);
+  EXPECT_NE(lauf.fehler.find("Konfiguration des Kurvengenerators"), std::string::npos);
 
   u.geraet.modus = 0x01;
   lauf = u.Ausfuehren({"eingaenge", "--konfig", u.Konfigdatei()});
@@ -102,12 +102,28 @@ TEST(Direktbefehle, AusgangMitBegrenzungUndBereich) {
   EXPECT_EQ(lauf.aus, "Ausgang1: 20.00 Nm\n");
   EXPECT_EQ(lauf.fehler, "Hinweis: auf die Begrenzung 20.00 Nm gesetzt\n");
   EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[0], 7.0);
-  // The settings file has no section "konfig": its unit texts are empty.
-  lauf = u.Ausfuehren({"ausgang", "2", "4.5"});
-  EXPECT_EQ(lauf.aus, "Ausgang2: 3.000\n");
+  // The settings file has no section "konfig": the curve generator's configuration, outputs of
+  // 0 - 4.095 V.
+  lauf = u.Ausfuehren({"ausgang", "2", "4"});
+  EXPECT_EQ(lauf.aus, "Ausgang2: 3.000 V\n");
   EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[1], 3.0);
-  lauf = u.Ausfuehren({"ausgang", "3", "10"});
-  EXPECT_EQ(lauf.aus, "Ausgang3: 10.000\n");
+  lauf = u.Ausfuehren({"ausgang", "3", "+4.095"});
+  EXPECT_EQ(lauf.aus, "Ausgang3: 4.095 V\n");
+  lauf = u.Ausfuehren({"ausgang", "3", "-0"});
+  EXPECT_EQ(lauf.aus, "Ausgang3: 0.000 V\n");
+
+  // A limit set for output 2 in % lies outside its range in the configuration file: cut to it,
+  // with a note; the limit never set of output 3 is the upper end of its range there.
+  u.Einstellungen("[direkt]\r\ngrenze2 = 80\r\n\r\n[konfig]\r\noutskalamax1 = 100\r\n"
+                  "outeinheit1 = \"%\"\r\n\r\n");
+  lauf = u.Ausfuehren({"ausgang", "2", "9.5", "--konfig", u.Konfigdatei()});
+  EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+  EXPECT_EQ(lauf.fehler,
+            "Begrenzung: Die Begrenzung 80.000 von Ausgang 2 liegt außerhalb seines neuen "
+            "Bereichs 0.000 V bis 10.000 V und wurde auf 10.000 V gesetzt.\n");
+  EXPECT_EQ(lauf.aus, "Ausgang2: 9.500 V\n");
+  lauf = u.Ausfuehren({"ausgang", "3", "9.5", "--konfig", u.Konfigdatei()});
+  EXPECT_EQ(lauf.aus, "Ausgang3: 9.500 V\n");
 
   const struct {
     std::vector<std::string> argumente;
@@ -124,7 +140,7 @@ TEST(Direktbefehle, AusgangMitBegrenzungUndBereich) {
     EXPECT_EQ(lauf.status, 2) << f.meldung;
     EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
   }
-  EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[2], 10.0);
+  EXPECT_DOUBLE_EQ(u.geraet.ausgaenge[2], 9.5);
 }
 
 TEST(Direktbefehle, ProtokollHaengtAnUndLaesstDieAusgaengeInRuhe) {
@@ -147,7 +163,7 @@ TEST(Direktbefehle, ProtokollHaengtAnUndLaesstDieAusgaengeInRuhe) {
   EXPECT_EQ(lauf.status, 1);
   EXPECT_EQ(lauf.fehler, "Hinweis: Einstellungsdatei " +
                              (u.tmp.pfad() / "tvm5r" / "tvm5RKurvengenerator.ini").string() +
-                             " nicht lesbar, Standardkonfiguration (0 bis 10 V)\n"
+                             " nicht lesbar, Konfiguration des Kurvengenerators\n"
                              "Fehler #308306: Fehler beim Öffnen der Datei\n");
   for (const auto& a : std::vector<std::vector<std::string>>{
            {"protokoll", datei},

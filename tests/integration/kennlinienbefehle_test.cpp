@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/dateischreiben.h"
+#include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennlinientransfer.h"
@@ -42,7 +43,7 @@ TEST(Kennlinienbefehle, DateienOhneGeraet) {
             "Punkte: 2\n"
             "X-Bereich: 0 bis 2000 (danach der letzte Wert bis 4095)\n"
             "Analogausgang 2: 5.000 mA (roh 2048)\n"
-            "Anstiegszeit: 200.000 ms (Code 512, im Gerät 204.750 ms)\n");
+            "Anstiegszeit: 200 ms (Code 512, im Gerät 204.75 ms)\n");
 
   lauf = u.Tvm5r({"kennlinie", "export", u.Datei("a.ske"), u.Datei("a.txt")});
   EXPECT_EQ(lauf.status, 0) << lauf.fehler;
@@ -57,7 +58,7 @@ TEST(Kennlinienbefehle, DateienOhneGeraet) {
   ASSERT_EQ(KennliniendateiEinlesen(u.Datei("n.ske"), n), 0);
   EXPECT_EQ(n.punkte, (std::vector<Kennlinienpunkt>{{4095, 4095, 0}, {0, 0, 0}}));
   EXPECT_EQ(n.kommentar, "Ventil");
-  EXPECT_EQ(n.anstiegszeit, 200);
+  EXPECT_EQ(n.anstiegszeit, 204.75);  // the time of the code the basis sends
   EXPECT_EQ(n.konfig.outeinheit[1], "mA");
 
   lauf = u.Tvm5r({"kennlinie", "abbild", u.Datei("a.ske"), u.Datei("a.bin")});
@@ -105,4 +106,29 @@ TEST(Kennlinienbefehle, SlotsImSimuliertenGeraet) {
   EXPECT_EQ(u.geraet.ausgaenge[3], 2.0);
   lauf = u.Tvm5r({"kennlinie", "waehlen", "--slot", "9"});
   EXPECT_EQ(lauf.fehler, "Fehler #1024550: Kurvennummer ungültig.\n");
+}
+
+TEST(Kennlinienbefehle, LesenMitAnalogausgang2AusserhalbSchreibtDieDateiUndMeldetDenCode) {
+  Kennlinienumgebung u;
+  ASSERT_EQ(KennliniendateiSchreiben(u.Datei("a.ske"), Beispiel(), {}), 0);
+  ASSERT_EQ(u.Tvm5r({"kennlinie", "senden", u.Datei("a.ske"), "--slot", "3"}).status, 0);
+  // Output 2 of slot 3 becomes 4096, with a checksum that fits.
+  uint8_t* slot = u.geraet.Speicher(4).data() + KennlSlotAdresse(3);
+  slot[4] = 0x10;
+  slot[5] = 0x00;
+  const uint16_t summe = KennlPruefsumme({slot, kKennlSlotGroesse}, kKennlSlotGroesse - 1);
+  slot[0] = static_cast<uint8_t>(summe >> 8);
+  slot[1] = static_cast<uint8_t>(summe);
+
+  const Kennlinienlauf lauf = u.Tvm5r({"kennlinie", "lesen", u.Datei("b.ske"), "--slot", "3"});
+  EXPECT_EQ(lauf.status, 1);
+  EXPECT_EQ(lauf.fehler, "Hinweis: " + u.Datei("b.ske") +
+                             " geschrieben, Analogausgang 2 mit 0.000 V\n"
+                             "Fehler #1019514: Speicherinhalt fehlerhaft.\n");
+  Kennliniendatei b;
+  ASSERT_EQ(KennliniendateiEinlesen(u.Datei("b.ske"), b), 0);
+  ASSERT_EQ(b.punkte.size(), 4096u);
+  EXPECT_EQ(b.punkte[3000].y, 4095);
+  EXPECT_EQ(b.anstiegszeit, 204.75);
+  EXPECT_EQ(b.ausgang2, 0.0);
 }
