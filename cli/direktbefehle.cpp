@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
-#include <cmath>
 #include <ctime>
 
 #include "app/einstellungen.h"
@@ -217,8 +215,8 @@ std::vector<Befehl> Direktbefehle() {
        "setzt Ausgang K (1..4) auf WERT in seiner Einheit, höchstens auf seine Begrenzung",
        Ausgang},
       {"protokoll", "DATEI --intervall S [--dauer S] [--konfig DATEI.sko]",
-       "fragt die Eingänge alle S Sekunden ab (mindestens 0.2) und hängt sie an DATEI an, bis die "
-       "Dauer um ist oder Strg+C",
+       "fragt die Eingänge alle S Sekunden ab (über 0 bis 3600, unter 0.2 gilt 0.2) und hängt sie "
+       "an DATEI an, bis die Dauer um ist oder Strg+C",
        Protokoll},
   };
 }

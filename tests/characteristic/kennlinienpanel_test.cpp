@@ -278,6 +278,27 @@ class KennlinienpanelTest : public QObject {
              (std::vector<Kennlinienpunkt>{{4095, 819}, {2048, 819}, {819, 1}}));
   }
 
+  void AnstiegszeitfeldZeigtDieZeitDesGesendetenCodes() {
+    Umgebung u;
+    auto* feld = u.Teil<QDoubleSpinBox>("ANSTIEGSZEIT");
+    QStringList falsch;
+    for (int32_t code = 1; code < 4096 * 256; code += code < 256 ? 1 : 256) {
+      // The field takes the code's time at its shown precision, as if typed, and commits it.
+      feld->setValue(AnstiegszeitAusCode(code));
+      QTest::keyClick(feld, Qt::Key_Return);
+      const int32_t gesendet = AnstiegszeitCode(u.zustand.gKennlAnstiegszeit);
+      const double gezeigt = feld->text().toDouble();
+      if (gesendet != (code == 255 ? 256 : code) ||
+          u.zustand.gKennlAnstiegszeit != AnstiegszeitAusCode(gesendet) ||
+          std::fabs(gezeigt - u.zustand.gKennlAnstiegszeit) > 5.000001e-6)
+        falsch << QString::number(code) + ": " + feld->text();
+    }
+    QCOMPARE(falsch, QStringList());
+    u.Eingeben("ANSTIEGSZEIT", "16.38");
+    QCOMPARE(feld->text(), QString("16.38000"));
+    QCOMPARE(AnstiegszeitCode(u.zustand.gKennlAnstiegszeit), 6400);
+  }
+
   void AnstiegszeitKommentarUndTransfer() {
     Umgebung u;
     u.Eingeben("ANSTIEGSZEIT", "1000");
