@@ -215,8 +215,7 @@ int KennliniendateiLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Dial
   KennlTitelSetzen(zustand, "");
   Kennliniendatei datei;
   if (const int fehler = KennliniendateiEinlesen(pfad, datei); fehler != 0) return fehler;
-  if (const int fehler = KennliniendateiUebernehmen(zustand, datei); fehler != 0)
-    return fehler;
+  if (const int fehler = KennliniendateiUebernehmen(zustand, datei); fehler != 0) return fehler;
   if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0) {
     if (KonfigurationLadenFragen(dialoge))
       konfig.KonfigurationSetzen(datei.konfig);

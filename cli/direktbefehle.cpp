@@ -177,7 +177,8 @@ int Protokoll(Sitzung& s, const Argumente& argumente) {
   if (intervalltext.empty()) throw Aufruffehler("--intervall fehlt");
   const double intervall =
       Abtastintervall(SekundenLesen(intervalltext, "Das Intervall", kLaengsteAbtastzeit));
-  const double dauer = dauertext.empty() ? 0.0 : SekundenLesen(dauertext, "Die Dauer", kLaengsteDauer);
+  const double dauer =
+      dauertext.empty() ? 0.0 : SekundenLesen(dauertext, "Die Dauer", kLaengsteDauer);
 
   Protokolldialoge dialoge(s.dialoge(), a[0]);
   Direktsitzung d(s, dialoge);

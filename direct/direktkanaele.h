@@ -28,6 +28,7 @@ struct Einheitenbereich {
   std::string einheit;
   double Kleinster() const { return lo < hi ? lo : hi; }
   double Groesster() const { return lo < hi ? hi : lo; }
+  bool operator==(const Einheitenbereich&) const = default;
 };
 
 // A value of the channel with its precision and, if it has one, its unit: "20.00 Nm".

@@ -56,9 +56,7 @@ void Direktsteuerung::GrenzenAnpassen() {
       grenze = b.Groesster();
       continue;
     }
-    const bool neu = grenzbereiche_ && (b.lo != (*grenzbereiche_)[i].lo ||
-                                        b.hi != (*grenzbereiche_)[i].hi ||
-                                        b.einheit != (*grenzbereiche_)[i].einheit);
+    const bool neu = grenzbereiche_ && b != (*grenzbereiche_)[i];
     const double geschnitten = std::clamp(grenze, b.Kleinster(), b.Groesster());
     if (!neu || geschnitten == grenze) continue;
     hinweis += "Die Begrenzung " + Festkomma(grenze, b.stellen) + " von Ausgang " +

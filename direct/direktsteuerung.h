@@ -42,7 +42,7 @@ class Direktanzeige {
 // The values of the panel's controls that the behaviour reads and sets.
 struct Direktfelder {
   std::array<double, 4> ausgang{};  // AUSGANG1..4, unit value
-  std::array<double, 4> grenze{};  // BEGRENZUNG1..4, unit value
+  std::array<double, 4> grenze{};   // BEGRENZUNG1..4, unit value
   // A limit set by the user or the settings. One never set is the upper end of its output's
   // range and follows it; it is not written to the settings.
   std::array<bool, 4> grenzeGesetzt{};

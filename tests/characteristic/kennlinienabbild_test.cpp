@@ -117,8 +117,8 @@ TEST(Kennlinienabbild, AnstiegszeitJedesCodesFuehrtZuSeinemCodeZurueck) {
     Kennlinienzustand z;
     KennlAnstiegszeitSetzen(z, getippt);
     if (AnstiegszeitCode(zeit) != zurueck || AnstiegszeitCode(getippt) != zurueck ||
-        z.gKennlAnstiegszeit != AnstiegszeitAusCode(zurueck) || std::fabs(getippt - zeit) > 5.000001e-6 ||
-        Zahl(AnstiegszeitText(zeit)) != getippt)
+        z.gKennlAnstiegszeit != AnstiegszeitAusCode(zurueck) ||
+        std::fabs(getippt - zeit) > 5.000001e-6 || Zahl(AnstiegszeitText(zeit)) != getippt)
       falsch.push_back(std::to_string(code) + ": " + text);
   }
   EXPECT_EQ(falsch, std::vector<std::string>{});

@@ -25,7 +25,7 @@ struct Dateiumgebung {
   Dateiumgebung() {
     z.gKennlinie.punkte = Punkte({{0, 100}, {4095, 1}});
     z.gKennlinie.kommentar = "Grüße\nZeile 2";
-    z.gKennlBegrenzung = 5;  // 0..10 V: raw 2047.5 through the input-1 conversion
+    z.gKennlBegrenzung = 5;         // 0..10 V: raw 2047.5 through the input-1 conversion
     z.gKennlAnstiegszeit = 204.75;  // code 512
     z.gKennlGeaendert = true;
   }

@@ -114,8 +114,9 @@ TEST(Direktbefehle, AusgangMitBegrenzungUndBereich) {
 
   // A limit set for output 2 in % lies outside its range in the configuration file: cut to it,
   // with a note; the limit never set of output 3 is the upper end of its range there.
-  u.Einstellungen("[direkt]\r\ngrenze2 = 80\r\n\r\n[konfig]\r\noutskalamax1 = 100\r\n"
-                  "outeinheit1 = \"%\"\r\n\r\n");
+  u.Einstellungen(
+      "[direkt]\r\ngrenze2 = 80\r\n\r\n[konfig]\r\noutskalamax1 = 100\r\n"
+      "outeinheit1 = \"%\"\r\n\r\n");
   lauf = u.Ausfuehren({"ausgang", "2", "9.5", "--konfig", u.Konfigdatei()});
   EXPECT_EQ(lauf.status, 0) << lauf.fehler;
   EXPECT_EQ(lauf.fehler,
