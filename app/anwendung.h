@@ -6,17 +6,17 @@
 #include <memory>
 #include <string>
 
-#include "app/einstellungen.h"
-#include "app/fehlerausgabe.h"
+#include "base/einstellungen.h"
+#include "base/fehlerausgabe.h"
 #include "app/hauptfenster.h"
-#include "app/panelverwaltung.h"
-#include "app/programmende.h"
+#include "base/panelverwaltung.h"
+#include "base/programmende.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
-#include "device/portsuche.h"
-#include "device/posixport.h"
+#include "platform/posix/portsuche.h"
+#include "platform/posix/posixport.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"

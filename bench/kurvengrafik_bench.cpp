@@ -15,7 +15,7 @@
 #include <map>
 #include <string>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "bench/stummedialoge.h"
 #include "curves/kurvengrafik.h"
 #include "tests/curves/literalestufen.h"

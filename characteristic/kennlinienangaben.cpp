@@ -1,7 +1,7 @@
 #include "characteristic/kennlinienangaben.h"
 
-#include "app/festkomma.h"
-#include "app/zeichensatz.h"
+#include "base/festkomma.h"
+#include "base/zeichensatz.h"
 #include "characteristic/kennlinienabbild.h"
 
 std::string KennlKommentarVorschau(const std::string& kommentar) {

@@ -1,13 +1,14 @@
 #include "cli/geraetebefehle.h"
 
 #include <algorithm>
+#include <map>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "cli/argumente.h"
 #include "device/geraetesuche.h"
 #include "device/novhln1.h"
-#include "device/portsuche.h"
 #include "device/speichertransfer.h"
+#include "platform/systemports.h"
 
 namespace {
 
@@ -17,9 +18,12 @@ constexpr long kSpeicherende = 0x10000;
 
 int Ports(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 0, 0);
-  const std::map<int, std::string> pfade = VorhandenePorts(StandardWurzeln());
+  std::map<int, std::string> pfade;
   std::vector<int> nummern;
-  for (const auto& [nummer, pfad] : pfade) nummern.push_back(nummer);
+  for (const Systemport& port : Maschinenports()->Ports()) {
+    pfade[port.nummer] = port.pfad;
+    nummern.push_back(port.nummer);
+  }
   for (const PortlistenEintrag& e : ComPortliste(nummern)) {
     s.aus() << e.text;
     if (auto it = pfade.find(e.wert); it != pfade.end()) s.aus() << '\t' << it->second;

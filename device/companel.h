@@ -8,7 +8,7 @@
 #include <array>
 
 #include "device/comverbindung.h"
-#include "device/portsuche.h"
+#include "platform/posix/portsuche.h"
 #include "ui/childpanel.h"
 
 class QAbstractButton;

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "app/anwendung.h"
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "app/infopanel.h"
-#include "app/ini.h"
+#include "base/ini.h"
 #include "characteristic/kennlinienpanel.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/festkomma.h"
+#include "base/festkomma.h"
 #include "characteristic/kennlinienangaben.h"
 
 #include "tests/characteristic/kennlinientesthilfe.h"

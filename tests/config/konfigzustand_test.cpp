@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/ini.h"
+#include "base/ini.h"
 #include "config/konfigini.h"
 #include "tests/config/konfigtestfelder.h"
 #include "tests/support/skriptdialoge.h"

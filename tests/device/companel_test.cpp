@@ -14,8 +14,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/einstellungen.h"
-#include "device/posixport.h"
+#include "base/einstellungen.h"
+#include "platform/posix/posixport.h"
 #include "tests/device/zaehlfabrik.h"
 #include "tests/support/tempordner.h"
 #include "tests/support/testshell.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "device/portsuche.h"
+#include "platform/posix/portsuche.h"
 #include "tests/support/tempordner.h"
 
 namespace fs = std::filesystem;

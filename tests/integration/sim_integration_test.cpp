@@ -8,7 +8,7 @@
 #include <numeric>
 
 #include "device/novhln1.h"
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
 #include "tests/integration/prozesse.h"
 #include "tests/support/tempordner.h"

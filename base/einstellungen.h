@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/ini.h"
+#include "base/ini.h"
 
 // The sections in the order in which their readers and writers are called.
 enum class Einstellungsabschnitt { Konfig = 0, Com, Direkt, Kurven, Kennlinie };
@@ -18,7 +18,8 @@ struct AbschnittFunktionen {
 
 constexpr const char* kIniDateiname = "tvm5RKurvengenerator.ini";
 
-// $XDG_CONFIG_HOME/tvm5r, else ~/.config/tvm5r, else the working directory.
+// The per-user folder of the program's settings and port links (the platform decides where:
+// $XDG_CONFIG_HOME/tvm5r or ~/.config/tvm5r on Linux); the working directory when there is none.
 std::string KonfigurationsOrdner();
 std::string IniPfad();
 

@@ -1,11 +1,9 @@
-#include "device/portsuche.h"
+#include "platform/posix/portsuche.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <system_error>
+
+#include "base/einstellungen.h"
 
 namespace fs = std::filesystem;
 
@@ -54,19 +52,9 @@ std::vector<Portgeraet> SerielleGeraete(const PortWurzeln& w) {
   return geraete;
 }
 
-std::string Heimordner() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  const passwd* eintrag = getpwuid(getuid());
-  return eintrag && eintrag->pw_dir ? eintrag->pw_dir : "";
-}
-
 }  // namespace
 
-fs::path Portordner() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-    return fs::path(xdg) / "tvm5r" / "ports";
-  return fs::path(Heimordner()) / ".config" / "tvm5r" / "ports";
-}
+fs::path Portordner() { return fs::path(KonfigurationsOrdner()) / "ports"; }
 
 PortWurzeln StandardWurzeln() {
   PortWurzeln w;

@@ -1,9 +1,9 @@
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/fehlerkatalog.h"
+#include "base/fehlerkatalog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sim/ptyserver.h"
+#include "platform/posix/ptyserver.h"
 
 #include <fcntl.h>
 #include <poll.h>

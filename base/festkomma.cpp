@@ -1,4 +1,4 @@
-#include "app/festkomma.h"
+#include "base/festkomma.h"
 
 #include <algorithm>
 #include <charconv>

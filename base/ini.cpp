@@ -1,4 +1,4 @@
-#include "app/ini.h"
+#include "base/ini.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/dateischreiben.h"
-#include "app/zeichensatz.h"
+#include "base/dateischreiben.h"
+#include "base/zeichensatz.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

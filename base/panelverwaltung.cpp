@@ -1,4 +1,4 @@
-#include "app/panelverwaltung.h"
+#include "base/panelverwaltung.h"
 
 Fenstergroesse AngepassteGroesse(Fenstergroesse start, Fenstergroesse aktuell) {
   if (start.breite <= 0 || start.hoehe <= 0) return aktuell;

@@ -1,4 +1,4 @@
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -177,12 +177,4 @@ bool DateiLesen(const std::string& pfad, std::string& inhalt) {
   if (datei.bad() || !puffer) return false;
   inhalt = puffer.str();
   return true;
-}
-
-int Schreibfehlercode(const Schreibergebnis& ergebnis, int nichtGeoeffnet,
-                      std::initializer_list<int> nichtGeschrieben) {
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeoeffnet) return nichtGeoeffnet;
-  if (ergebnis.art == Schreibergebnis::Art::NichtGeschrieben)
-    return std::data(nichtGeschrieben)[std::min(ergebnis.teil, nichtGeschrieben.size() - 1)];
-  return 0;
 }

@@ -1,8 +1,8 @@
-#include "app/fehlerkatalog.h"
+#include "base/fehlerkatalog.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "tests/support/skriptdialoge.h"
 
 TEST(Fehlerkatalog, SchluesselWaehltDenText) {

@@ -1,11 +1,11 @@
-#include "app/einstellungen.h"
+#include "base/einstellungen.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app/dateischreiben.h"
-#include "app/programmende.h"
+#include "base/dateischreiben.h"
+#include "base/programmende.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 
 class Editor {
  public:

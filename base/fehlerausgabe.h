@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "app/dialoge.h"
-#include "app/fehlerkatalog.h"
+#include "base/dialoge.h"
+#include "base/fehlerkatalog.h"
 
 // The three controls of one panel's error indicator: lamp, text and number.
 class Fehleranzeige {

@@ -1,4 +1,4 @@
-#include "app/ini.h"
+#include "base/ini.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "tests/support/tempordner.h"
 
 TEST(Ini, SchreibtSortiertMitCrLfUndLeerzeilen) {

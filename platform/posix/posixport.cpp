@@ -1,4 +1,4 @@
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "app/fehlerkatalog.h"
+#include "base/fehlerkatalog.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "device/comport.h"
-#include "device/portsuche.h"
+#include "platform/posix/portsuche.h"
 
 // Opens the device at pfad with the given line settings; nullptr when that fails. A
 // pseudo-terminal has no parity or data bits; it is opened all the same.

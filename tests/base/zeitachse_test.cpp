@@ -1,4 +1,4 @@
-#include "app/zeitachse.h"
+#include "base/zeitachse.h"
 
 #include <gtest/gtest.h>
 

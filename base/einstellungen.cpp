@@ -1,20 +1,7 @@
-#include "app/einstellungen.h"
+#include "base/einstellungen.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-std::string KonfigurationsOrdner() {
-  namespace fs = std::filesystem;
-  fs::path basis;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0')
-    basis = xdg;
-  else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-    basis = fs::path(home) / ".config";
-  else
-    return ".";
-  return (basis / "tvm5r").string();
-}
 
 std::string IniPfad() {
   return (std::filesystem::path(KonfigurationsOrdner()) / kIniDateiname).string();

@@ -1,6 +1,6 @@
 // Saving through a temporary file keeps links and modes; a folder is no settings file.
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/einstellungen.h"
+#include "base/einstellungen.h"
 #include "tests/support/tempordner.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "app/programmende.h"
+#include "base/programmende.h"
 
 #include <cstdio>
 
