@@ -157,7 +157,9 @@ class KurvenpanelTest : public QObject {
     u.Aktion("LIN")->trigger();
     IniDatei ini = Ini_New(true);
     KurvenAbschnitt(u.panel->Darstellung()).schreiben(ini);
-    QCOMPARE(Ini_Text(ini), std::string("[kurven]\r\ndarstellung = 1\r\n\r\n"));
+    QCOMPARE(Ini_Text(ini), std::string("[kurven]\r\ndarstellung = 1\r\nhintergrund1 = 0\r\n"
+                                        "hintergrund2 = 0\r\nhintergrund3 = 1\r\n"
+                                        "hintergrund4 = 0\r\n\r\n"));
   }
 
   void NeuMitAbbrechenAendertNichts() {
