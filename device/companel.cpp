@@ -128,6 +128,9 @@ QWidget* ComPanel::SichtbareTeileAnlegen() {
   idString_->setObjectName("IDSTRING");
   idString_->setReadOnly(true);
   shell_.hilfe.Hilfe(idString_, kIdStringHilfe);
+  // Room for an identification text; the fields are otherwise as wide as their contents.
+  constexpr int kIdZeichen = 40;
+  idString_->setMinimumWidth(idString_->fontMetrics().averageCharWidth() * kIdZeichen);
   raster->addWidget(idString_, 2, 1);
 
   raster->addWidget(Knopf("SCANN", "Scann", kScannHilfe, [this] { verbindung_.ScannAusfuehren(); }),
@@ -145,7 +148,7 @@ QWidget* ComPanel::SichtbareTeileAnlegen() {
   text_ = new QLabel(teil);
   text_->setObjectName("TEXT");
   raster->addWidget(text_, 4, 0, 1, 2);
-  raster->setColumnStretch(1, 1);
+  raster->setColumnStretch(2, 1);
   return teil;
 }
 
