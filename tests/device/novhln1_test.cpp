@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "device/speichertransfer.h"
@@ -357,4 +358,41 @@ TEST(Novhln1, AntwortenInGewoehnlicherSchreibweise) {
   std::string text;
   s.fabrik.antwort = "\x06#b\r";
   EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, 'b', text), -404015);
+}
+
+// A byte that the line garbles arrives marked (0xFF 0x00 byte): on the acknowledge it is a
+// wrong answer, within the answer line a failed read, for every command; the value is not taken.
+// A real 0xFF arrives doubled and counts once.
+TEST(Novhln1, ParitaetsfehlerMarkiert) {
+  const std::map<std::string, int> lesecodes = {
+      {"IDLesen", -404014},     {"EingangLesen", -404053}, {"ParameterLesen", -404090},
+      {"StatusLesen", -404144}, {"ModusLesen", -404158},   {"SpeicherLesen", -404104}};
+  for (const Befehl& b : AlleBefehle()) {
+    SCOPED_TRACE(b.name);
+    Simlinie l;
+    l.fabrik.stoerungen.paritaetsfehlerBei = 0;
+    EXPECT_EQ(b.aufruf(l.ports, '1'), b.anderes);
+    if (auto it = lesecodes.find(b.name); it != lesecodes.end()) {
+      l.fabrik.stoerungen.paritaetsfehlerBei = 3;
+      EXPECT_EQ(b.aufruf(l.ports, '1'), it->second);
+    }
+    l.fabrik.stoerungen.paritaetsfehlerBei = -1;
+    EXPECT_EQ(b.aufruf(l.ports, '1'), 0);
+  }
+
+  int wort = 7;
+  Simlinie l;
+  l.fabrik.stoerungen.paritaetsfehlerBei = 6;  // within "$xx"
+  EXPECT_EQ(NOVHLN1_StatusLesen(l.ports, 1, '1', 2, wort), -404144);
+  EXPECT_EQ(wort, 7);
+
+  Skriptlinie s;
+  std::string text;
+  s.fabrik.antwort = "\x06#1NOV\xFF\xFF\r";
+  EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, '1', text), 0);
+  EXPECT_EQ(text, "NOV\xFF");
+  for (const char* quittung : {"\xFF\xFF", "\xFF"}) {
+    s.fabrik.antwort = quittung;
+    EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, '1', text), -403012);
+  }
 }
