@@ -59,9 +59,13 @@ void UsbLesen(const fs::path& schnittstelle, bool acm, Ttyangaben& a) {
 Ttyangaben TtyAngabenLesen(const fs::path& sysOrdner, const std::string& name) {
   Ttyangaben a;
   std::error_code fehler;
-  const fs::path geraet = fs::canonical(sysOrdner / name / "device", fehler);
+  fs::path geraet = fs::canonical(sysOrdner / name / "device", fehler);
   if (fehler) return a;
   a.geraet = true;
+  // Since Linux 6.5 a built-in port's device is the serial core's port below its controller,
+  // both on the bus "serial-base"; the hardware is the device above them.
+  for (int stufe = 0; stufe < 2 && LinkName(geraet / "subsystem") == "serial-base"; ++stufe)
+    geraet = geraet.parent_path();
   a.bus = LinkName(geraet / "subsystem");
   a.treiber = LinkName(geraet / "driver");
   // A USB-serial driver's port sits below its USB interface; a CDC-ACM tty's device is the

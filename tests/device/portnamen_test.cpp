@@ -86,8 +86,12 @@ const std::map<std::string, std::string> kFtdi = {{"manufacturer", "FTDI"},
 
 TEST(Portnamen, WasJederPortIst) {
   Maschine m;
-  m.Tty("ttyS0", m.geraete / "pnp0" / "00:05", "pnp");
-  fs::create_symlink(m.Bus("../drivers/serial"), m.geraete / "pnp0" / "00:05" / "driver");
+  // A built-in port since Linux 6.5: the serial core's port and controller below the hardware.
+  const fs::path pnp = m.geraete / "pnp0" / "00:05";
+  m.Tty("ttyS0", pnp / "00:05:0" / "00:05:0.0", "serial-base");
+  fs::create_symlink(m.Bus("serial-base"), pnp / "00:05:0" / "subsystem");
+  fs::create_symlink(m.Bus("pnp"), pnp / "subsystem");
+  fs::create_symlink(m.Bus("../drivers/serial"), pnp / "driver");
   Schreiben(m.w.sysOrdner / "ttyS0" / "type", "4");
   m.Tty("ttyS4", m.geraete / "pci0" / "0000:03:00.0", "pci");
   m.Usb("ttyUSB0", "1-2", 0, kFtdi);
