@@ -1,9 +1,8 @@
-// The machine's ports as a fake sysfs and /dev describe them: what each port is, and the numbers
-// that USB adapters keep across unplugging, another socket and another tty name.
+// The machine's ports in a fake sysfs and /dev: what each port is, and the numbers that USB
+// adapters keep across unplugging, another socket and another tty name.
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -20,146 +19,107 @@ void Schreiben(const fs::path& datei, const std::string& inhalt) {
   std::ofstream(datei) << inhalt << "\n";
 }
 
-// sysfs and /dev of a machine, as the kernel and udev lay them out.
+// sysfs and /dev as the kernel and udev lay them out.
 struct Maschine {
   TempOrdner temp;
-  PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "class" / "tty"};
+  PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "tty"};
   fs::path geraete = temp.pfad() / "devices";
 
-  fs::path Bus(const std::string& name) {
-    fs::create_directories(temp.pfad() / "bus" / name);
-    return temp.pfad() / "bus" / name;
-  }
-  // The tty's class entry pointing at its device, and its node in /dev.
-  void Tty(const std::string& tty, const fs::path& geraet, const std::string& bus) {
+  // The device's link to its bus (or driver), the tty's class entry and its node in /dev.
+  void Link(const fs::path& geraet, const char* art, const std::string& ziel) {
+    fs::create_directories(temp.pfad() / ziel);
     fs::create_directories(geraet);
-    fs::create_symlink(Bus(bus), geraet / "subsystem");
+    fs::create_symlink(temp.pfad() / ziel, geraet / art);
+  }
+  void Tty(const std::string& tty, const fs::path& geraet, const std::string& bus) {
+    Link(geraet, "subsystem", bus);
     fs::create_directories(w.sysOrdner / tty);
     fs::create_symlink(geraet, w.sysOrdner / tty / "device");
     Schreiben(w.devOrdner / tty, "");
   }
-  // A USB device at usbpfad (e.g. "1-2") with its attributes, and a tty on its interface.
-  void Usb(const std::string& tty, const std::string& usbpfad, int schnittstelle,
-           const std::map<std::string, std::string>& attribute, bool acm = false) {
-    const fs::path usb = geraete / usbpfad;
-    for (const auto& [name, wert] : attribute) Schreiben(usb / name, wert);
-    const fs::path interface = usb / (usbpfad + ":1." + std::to_string(schnittstelle));
-    char nummer[8];
-    std::snprintf(nummer, sizeof nummer, "%02x", schnittstelle);
-    Schreiben(interface / "bInterfaceNumber", nummer);
-    // A USB-serial driver puts its port below the interface; CDC-ACM's tty hangs on it.
+  // A tty on interface 0 (or the given one) of the USB device usb, and udev's stable names.
+  void Usb(const std::string& tty, const std::string& usb,
+           const std::map<std::string, std::string>& attribute, bool acm,
+           const std::vector<std::string>& stabil, int schnittstelle = 0) {
+    for (const auto& [name, wert] : attribute) Schreiben(geraete / usb / name, wert);
+    const fs::path interface = geraete / usb / (usb + ":1." + std::to_string(schnittstelle));
+    Schreiben(interface / "bInterfaceNumber", "0" + std::to_string(schnittstelle));
     Tty(tty, acm ? interface : interface / tty, acm ? "usb" : "usb-serial");
+    for (const std::string& name : stabil) {
+      fs::create_directories((w.devOrdner / "serial" / name).parent_path());
+      fs::create_symlink(w.devOrdner / tty, w.devOrdner / "serial" / name);
+    }
   }
-  // udev's stable name in /dev/serial/<art>.
-  void Stabil(const std::string& art, const std::string& name, const std::string& tty) {
-    fs::create_directories(w.devOrdner / "serial" / art);
-    fs::create_symlink(w.devOrdner / tty, w.devOrdner / "serial" / art / name);
-  }
-  // The adapter is pulled: its tty, its node and its stable names go.
-  void Abziehen(const std::string& tty, const std::string& usbpfad) {
+  void Abziehen(const std::string& tty) {
     fs::remove_all(w.sysOrdner / tty);
     fs::remove(w.devOrdner / tty);
-    fs::remove_all(geraete / usbpfad);
-    std::vector<fs::path> namen;
-    for (const char* art : {"by-id", "by-path"})
-      for (const auto& e : fs::directory_iterator(w.devOrdner / "serial" / art))
-        if (fs::read_symlink(e.path()).filename() == tty) namen.push_back(e.path());
-    for (const fs::path& name : namen) fs::remove(name);
+    fs::remove_all(w.devOrdner / "serial");
   }
-  std::string Dev(const std::string& tty) { return fs::canonical(w.devOrdner / tty).string(); }
-  fs::path Link(int n) { return fs::read_symlink(w.portordner / ("com" + std::to_string(n))); }
-  // "COM n|device|what it is" per port.
-  std::vector<std::string> Liste() {
+  // "COM n what it is" per port, the device checked against the tty.
+  std::vector<std::string> Liste(const std::vector<std::string>& ttys) {
     std::vector<std::string> zeilen;
-    for (const Systemport& p : VorhandenePorts(w))
-      zeilen.push_back("COM " + std::to_string(p.nummer) + "|" + p.pfad + "|" + p.beschreibung);
+    const std::vector<Systemport> ports = VorhandenePorts(w);
+    for (size_t i = 0; i < ports.size() && i < ttys.size(); ++i) {
+      EXPECT_EQ(ports[i].pfad, fs::canonical(w.devOrdner / ttys[i]).string());
+      zeilen.push_back("COM " + std::to_string(ports[i].nummer) + " " + ports[i].beschreibung);
+    }
+    EXPECT_EQ(ports.size(), ttys.size());
     return zeilen;
   }
 };
 
-const std::map<std::string, std::string> kFtdi = {{"manufacturer", "FTDI"},
-                                                  {"product", "FT232R USB UART"},
-                                                  {"serial", "A5XK3RJT"},
-                                                  {"bNumInterfaces", " 1"}};
+const std::map<std::string, std::string> kFtdi = {
+    {"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A5XK3RJT"}};
+const char* const kFtdiId = "by-id/usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0";
 
 }  // namespace
 
-TEST(Portnamen, WasJederPortIst) {
+TEST(Portnamen, WasJederPortIstUndNummernDieBleiben) {
   Maschine m;
   // A built-in port since Linux 6.5: the serial core's port and controller below the hardware.
   const fs::path pnp = m.geraete / "pnp0" / "00:05";
   m.Tty("ttyS0", pnp / "00:05:0" / "00:05:0.0", "serial-base");
-  fs::create_symlink(m.Bus("serial-base"), pnp / "00:05:0" / "subsystem");
-  fs::create_symlink(m.Bus("pnp"), pnp / "subsystem");
-  fs::create_symlink(m.Bus("../drivers/serial"), pnp / "driver");
-  Schreiben(m.w.sysOrdner / "ttyS0" / "type", "4");
-  m.Tty("ttyS4", m.geraete / "pci0" / "0000:03:00.0", "pci");
-  m.Usb("ttyUSB0", "1-2", 0, kFtdi);
-  m.Usb("ttyUSB1", "1-4", 1,
-        {{"manufacturer", "FTDI"}, {"product", "Dual RS232-HS"}, {"bNumInterfaces", " 2"}});
-  m.Usb("ttyACM0", "1-3", 0,
-        {{"manufacturer", "Arduino (www.arduino.cc)"}, {"bNumInterfaces", " 2"}}, true);
-  Schreiben(m.geraete / "1-3" / "1-3:1.0" / "interface", "CDC Abstract Control Model");
-  fs::create_directories(m.w.portordner);
+  m.Link(pnp / "00:05:0", "subsystem", "serial-base");
+  m.Link(pnp, "subsystem", "pnp");
+  m.Link(pnp, "driver", "serial");
   Schreiben(m.w.devOrdner / "pts" / "7", "");
-  fs::create_symlink(m.w.devOrdner / "pts" / "7", m.w.portordner / "com3");
-  fs::create_symlink(m.w.devOrdner / "ttyUSB0", m.w.portordner / "com4");
-
-  // Without udev's stable names the adapters are numbered from 10 but not linked.
-  EXPECT_EQ(
-      m.Liste(),
-      (std::vector<std::string>{
-          "COM 1|" + m.Dev("ttyS0") + "|serielle Schnittstelle",
-          "COM 3|" + m.Dev("pts/7") + "|Pseudo-Terminal",
-          "COM 4|" + m.Dev("ttyUSB0") + "|FT232R USB UART (FTDI, A5XK3RJT)",
-          "COM 5|" + m.Dev("ttyS4") + "|serielle Schnittstelle (PCI-Karte)",
-          "COM 10|" + m.Dev("ttyACM0") + "|CDC Abstract Control Model (Arduino (www.arduino.cc))",
-          "COM 11|" + m.Dev("ttyUSB1") + "|Dual RS232-HS (FTDI, Schnittstelle 1)"}));
-  EXPECT_FALSE(fs::exists(fs::symlink_status(m.w.portordner / "com10")));
-
-  const auto ring = SystemPortliste(VorhandenePorts(m.w));
-  EXPECT_EQ(ring[2].text, "COM 4 – FT232R USB UART (FTDI, A5XK3RJT)");
-  EXPECT_EQ(ring[2].wert, 4);
-  EXPECT_EQ(ring[2].hinweis, "COM 4 – FT232R USB UART (FTDI, A5XK3RJT)\n" + m.Dev("ttyUSB0"));
-}
-
-TEST(Portnamen, AdapterBehaltenIhreNummer) {
-  Maschine m;
   fs::create_directories(m.w.portordner);
-  // The user's own link, and what a simulator left behind: never changed, numbers kept.
-  fs::create_symlink(m.w.devOrdner / "ttyS0", m.w.portordner / "com10");
-  fs::create_symlink(m.w.devOrdner / "weg", m.w.portordner / "com11");
-  const std::string ftdiId = "usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0";
-  m.Usb("ttyUSB0", "1-2", 0, kFtdi);
-  m.Stabil("by-id", ftdiId, "ttyUSB0");
-  m.Stabil("by-path", "pci-0000:00:14.0-usb-0:2:1.0-port0", "ttyUSB0");
-  // No serial number: bound to its socket.
-  m.Usb("ttyACM0", "1-3", 0, {{"product", "Messkopf"}, {"bNumInterfaces", " 2"}}, true);
-  m.Stabil("by-id", "usb-Messkopf-if00", "ttyACM0");
-  m.Stabil("by-path", "pci-0000:00:14.0-usb-0:3:1.0", "ttyACM0");
+  // The user's own links, one of them to an adapter that is away: never changed.
+  fs::create_symlink(m.w.devOrdner / "pts" / "7", m.w.portordner / "com3");
+  fs::create_symlink(m.w.devOrdner / "weg", m.w.portordner / "com10");
+  m.Usb("ttyUSB0", "1-2", kFtdi, false, {kFtdiId, "by-path/pci-0:14.0-usb-0:2:1.0-port0"});
+  m.Usb("ttyACM0", "1-3", {{"manufacturer", "Arduino"}, {"bNumInterfaces", " 2"}}, true,
+        {"by-id/usb-Arduino-if00", "by-path/pci-0:14.0-usb-0:3:1.0"});
+  Schreiben(m.geraete / "1-3" / "1-3:1.0" / "interface", "CDC Abstract Control Model");
+  // Two lines on one device, no stable names: numbered, not linked.
+  m.Usb("ttyUSB1", "1-4", {{"product", "Dual RS232-HS"}, {"bNumInterfaces", " 2"}}, false, {}, 1);
 
-  EXPECT_EQ(m.Liste(), (std::vector<std::string>{
-                           "COM 12|" + m.Dev("ttyACM0") + "|Messkopf",
-                           "COM 13|" + m.Dev("ttyUSB0") + "|FT232R USB UART (FTDI, A5XK3RJT)"}));
-  EXPECT_EQ(m.Link(12), m.w.devOrdner / "serial" / "by-path" / "pci-0000:00:14.0-usb-0:3:1.0");
-  EXPECT_EQ(m.Link(13), m.w.devOrdner / "serial" / "by-id" / ftdiId);
+  EXPECT_EQ(m.Liste({"ttyS0", "pts/7", "ttyACM0", "ttyUSB0", "ttyUSB1"}),
+            (std::vector<std::string>{"COM 1 serielle Schnittstelle", "COM 3 Pseudo-Terminal",
+                                      "COM 11 CDC Abstract Control Model (Arduino)",
+                                      "COM 12 FT232R USB UART (FTDI, A5XK3RJT)",
+                                      "COM 13 Dual RS232-HS (Schnittstelle 1)"}));
+  // Without a serial number the adapter is bound to its socket.
+  EXPECT_EQ(fs::read_symlink(m.w.portordner / "com11"),
+            m.w.devOrdner / "serial" / "by-path/pci-0:14.0-usb-0:3:1.0");
+  EXPECT_EQ(fs::read_symlink(m.w.portordner / "com12"), m.w.devOrdner / "serial" / kFtdiId);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(m.w.portordner / "com13")));
+  const auto ring = SystemPortliste(VorhandenePorts(m.w));
+  EXPECT_EQ(ring[3].text, "COM 12 – FT232R USB UART (FTDI, A5XK3RJT)");
+  EXPECT_EQ(ring[3].hinweis,
+            ring[3].text + "\n" + fs::canonical(m.w.devOrdner / "ttyUSB0").string());
 
-  // Both pulled: their numbers stay taken while they are away.
-  m.Abziehen("ttyUSB0", "1-2");
-  m.Abziehen("ttyACM0", "1-3");
-  EXPECT_EQ(m.Liste(), std::vector<std::string>{});
-
-  // The FTDI adapter comes back in another socket as ttyUSB1, after a new adapter took ttyUSB0.
-  m.Usb("ttyUSB0", "1-5", 0,
-        {{"product", "CP2102 USB to UART Bridge Controller"}, {"serial", "0001"}});
-  m.Stabil("by-id", "usb-Silicon_Labs_CP2102-if00-port0", "ttyUSB0");
-  m.Usb("ttyUSB1", "1-6", 0, kFtdi);
-  m.Stabil("by-id", ftdiId, "ttyUSB1");
-  EXPECT_EQ(m.Liste(),
-            (std::vector<std::string>{
-                "COM 13|" + m.Dev("ttyUSB1") + "|FT232R USB UART (FTDI, A5XK3RJT)",
-                "COM 14|" + m.Dev("ttyUSB0") + "|CP2102 USB to UART Bridge Controller (0001)"}));
-  EXPECT_EQ(PortGeraet(13, m.w), (m.w.portordner / "com13").string());
-  EXPECT_EQ(m.Link(10), m.w.devOrdner / "ttyS0");
-  EXPECT_EQ(m.Link(11), m.w.devOrdner / "weg");
+  // Unplugged, the numbers stay taken; the FTDI adapter comes back as ttyUSB1 in another socket
+  // after a new adapter took ttyUSB0.
+  for (const char* tty : {"ttyUSB0", "ttyUSB1", "ttyACM0"}) m.Abziehen(tty);
+  EXPECT_EQ(m.Liste({"ttyS0", "pts/7"}).size(), 2u);
+  m.Usb("ttyUSB0", "1-5", {{"product", "CP2102"}, {"serial", "0001"}}, false,
+        {"by-id/usb-Silicon_Labs_CP2102_0001-if00-port0"});
+  m.Usb("ttyUSB1", "1-6", kFtdi, false, {kFtdiId});
+  EXPECT_EQ(m.Liste({"ttyS0", "pts/7", "ttyUSB1", "ttyUSB0"}),
+            (std::vector<std::string>{"COM 1 serielle Schnittstelle", "COM 3 Pseudo-Terminal",
+                                      "COM 12 FT232R USB UART (FTDI, A5XK3RJT)",
+                                      "COM 13 CP2102 (0001)"}));
+  EXPECT_EQ(PortGeraet(12, m.w), (m.w.portordner / "com12").string());
+  EXPECT_EQ(fs::read_symlink(m.w.portordner / "com10"), m.w.devOrdner / "weg");
 }
