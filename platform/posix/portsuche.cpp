@@ -81,8 +81,23 @@ fs::path AdapterName(const PortWurzeln& w, const Portgeraet& g) {
   return StabilerName(w, "by-path", g.pfad);
 }
 
-// Links every adapter that no link names yet, under the lowest free number from 10, to its
-// stable name. Another program may take a number at the same moment: the next one is tried.
+// Makes the link com<n> to name under the lowest number from 10 that besetzt leaves free; the
+// number, or -1. Another program may take a number at the same moment: then the next one is
+// tried, unless that program's link leads to the same device.
+int LinkAnlegen(const fs::path& ordner, const fs::path& name, const std::string& pfad,
+                std::set<int>& besetzt) {
+  for (int n = FreieAdapternummer(besetzt); n >= 0; n = FreieAdapternummer(besetzt)) {
+    besetzt.insert(n);
+    const fs::path link = ordner / ("com" + std::to_string(n));
+    std::error_code fehler;
+    fs::create_symlink(name, link, fehler);
+    if (!fehler || Aufgeloest(link) == pfad) return n;
+    if (fehler != std::errc::file_exists) return -1;
+  }
+  return -1;
+}
+
+// Links every adapter that no link names yet to its stable name.
 void AdapterVerlinken(const PortWurzeln& w, const std::vector<Portgeraet>& geraete,
                       Portlinks& links) {
   std::set<std::string> verlinkt;
@@ -96,16 +111,9 @@ void AdapterVerlinken(const PortWurzeln& w, const std::vector<Portgeraet>& gerae
     if (name.empty()) continue;
     std::error_code fehler;
     fs::create_directories(w.portordner, fehler);
-    for (int nummer = FreieAdapternummer(besetzt); nummer >= 0;
-         nummer = FreieAdapternummer(besetzt)) {
-      besetzt.insert(nummer);
-      const fs::path link = w.portordner / ("com" + std::to_string(nummer));
-      fs::create_symlink(name, link, fehler);
-      if (fehler && fehler != std::errc::file_exists) break;
-      if (fehler && Aufgeloest(link) != g.pfad) continue;
+    if (const int nummer = LinkAnlegen(w.portordner, name, g.pfad, besetzt); nummer >= 0) {
       links.nummern.insert(nummer);
       links.ziele[nummer] = g.pfad;
-      break;
     }
   }
 }
