@@ -5,6 +5,8 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -145,6 +147,16 @@ std::optional<serial_struct> NiedrigeLatenzAnfordern(int fd) {
   return alt;
 }
 
+// The port side of a pseudo-terminal (device majors 136..143). The simulator holds it open, so
+// an exclusive mode would outlive a program that ends without closing it (killed) and keep the
+// simulator's port from every later program; there the lock alone keeps programs apart.
+bool IstPseudoterminal(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) return false;
+  const unsigned int haupt = major(info.st_rdev);
+  return haupt >= 136 && haupt <= 143;
+}
+
 // The longest single wait for the output queue: short, so that the caller's deadline holds.
 constexpr auto kAusgangsscheibe = std::chrono::milliseconds(10);
 
@@ -157,7 +169,7 @@ class PosixPort : public ComPort {
   int Schliessen() override {
     if (fd_ < 0) return 0;
     if (alteSerielle_) ioctl(fd_, TIOCSSERIAL, &*alteSerielle_);
-    // The device stays open elsewhere when it is a pseudo-terminal that the simulator holds.
+    // A program that had the line open before us still holds it: leave it shareable again.
     ioctl(fd_, TIOCNXCL);
     // Characters that never leave (a line held by flow control) would make close wait for
     // them; the driver has waited for its requests to leave already.
@@ -291,13 +303,13 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
     return nullptr;
   }
   // One program at a time on a line: the lock keeps out every program that asks for it (ours
-  // among them), the exclusive mode every other program that opens the device after us.
+  // among them), the exclusive mode every other program that opens a real port after us.
   if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
     belegt = errno == EWOULDBLOCK;
     close(fd);
     return nullptr;
   }
-  if (ioctl(fd, TIOCEXCL) != 0 || !Einstellen(fd, einstellung)) {
+  if ((!IstPseudoterminal(fd) && ioctl(fd, TIOCEXCL) != 0) || !Einstellen(fd, einstellung)) {
     ioctl(fd, TIOCNXCL);
     close(fd);
     return nullptr;
