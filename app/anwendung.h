@@ -17,8 +17,7 @@
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
-#include "platform/posix/portsuche.h"
-#include "platform/posix/posixport.h"
+#include "platform/systemports.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"
@@ -36,8 +35,9 @@ constexpr const char* kDatum = "12/2023";
 class Anwendung : public QObject {
   Q_OBJECT
  public:
+  // systemports: the machine's ports, which the COM panel lists and opens.
   Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad(),
-            PortWurzeln wurzeln = StandardWurzeln());
+            std::unique_ptr<Systemports> systemports = Maschinenports());
   ~Anwendung() override;
 
   // Start-up after the panels are loaded: settings file (its error shown), panel
@@ -92,8 +92,7 @@ class Anwendung : public QObject {
   Fehlerausgabe fehler_;
   Einstellungen einstellungen_;
   Programmende programmende_;
-  PortWurzeln wurzeln_;
-  PosixPortfabrik portfabrik_;
+  std::unique_ptr<Systemports> systemports_;
   ComPorts ports_;
   std::unique_ptr<Hauptfenster> fenster_;
   Panelverwaltung panels_;
