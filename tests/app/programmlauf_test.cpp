@@ -295,8 +295,9 @@ class ProgrammlaufTest : public QObject {
     qunsetenv("TVM5R_PWC2");
   }
 
-  // A request to end from outside (SIGTERM, as at logout) with an unsaved curve: the program
-  // ends at once without questions and writes the settings and the recovery file. The next
+  // An unsaved curve is in the recovery file within seconds. A request to end from outside
+  // (SIGTERM, as at logout) ends the program at once without questions and writes the
+  // settings and the recovery file. The next
   // start offers it; "Ja" brings back exactly what was drawn, still unsaved: another such end
   // writes the same contents, and a normal end asks about them and then removes the file.
   void EndeVonAussenUndWiederherstellung() {
@@ -309,8 +310,12 @@ class ProgrammlaufTest : public QObject {
       Klicken(f.Knopf(KNOPF_ENDE));
     });
     p.gesehen.clear();
+    std::string nachDerAenderung;
     p.Laufen({}, [&](Hauptfenster& f) {
       PunktZeichnen(f);
+      // Within seconds of the change, so that a kill 5 s after it loses nothing.
+      QVERIFY(QTest::qWaitFor([&] { return !p.Wiederherstellung().empty(); }, 5000));
+      nachDerAenderung = p.Wiederherstellung();
       p.EndeErwarten();
       std::raise(SIGTERM);
     });
@@ -322,6 +327,7 @@ class ProgrammlaufTest : public QObject {
     // After the type text, version and time of writing.
     constexpr size_t kKopf = 36;
     QVERIFY(gesichert.size() > kKopf);
+    QVERIFY(nachDerAenderung.substr(kKopf) == gesichert.substr(kKopf));
 
     p.antworten = {"Ja"};
     p.Laufen({}, [&](Hauptfenster&) {
