@@ -6,8 +6,11 @@
 // The replacement is synced to the disk (file, then folder), so that it survives a power cut as
 // a kill: the target holds the old or the new file, never a mixture. Temporary files that a
 // killed save left in the folder are removed by the next save there.
+// What the path names is looked at first: a character device (/dev/null, a terminal) is written
+// straight through, a FIFO, socket, block device or folder is refused at once (never opened).
 
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -32,5 +35,23 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::string& praefix = "tvm5r$$",
                                      const std::string& endung = ".TMP");
 
-// Reads a whole file; false when it cannot be opened or read (a folder cannot be read).
+// What stands in the way of saving to a path, found without opening it: the path names no file
+// to replace (a FIFO, socket, block device or folder), the file may not be written, or its
+// folder does not let the temporary file be made there (ordner names it).
+struct Schreibhindernis {
+  enum class Art { Keins, KeineDatei, Ziel, Ordner };
+  Art art = Art::Keins;
+  std::string ordner;
+};
+Schreibhindernis SchreibhindernisSuchen(const std::string& pfad);
+// The reason as a German sentence, "" when nothing stands in the way.
+std::string SchreibhindernisText(const std::string& pfad, const Schreibhindernis& hindernis);
+
+// Opens a file for appending (the record file), creating it when needed; a character device
+// is written through. nullptr for a FIFO, socket, block device or folder, which are never
+// opened for writing, or when the file cannot be opened.
+std::FILE* DateiZumAnhaengenOeffnen(const std::string& pfad);
+
+// Reads a whole file of at most 256 MiB, with the rules of base/dateilesen.h; false when it
+// cannot be opened or read, is no file to read or is longer.
 bool DateiLesen(const std::string& pfad, std::string& inhalt);

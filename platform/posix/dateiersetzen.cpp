@@ -2,15 +2,15 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -81,13 +81,16 @@ void VerwaisteEntfernen(const fs::path& ordner, const std::string& praefix,
   }
 }
 
-// An existing target that may not be written is refused before anything is created.
+// An existing target that may not be written is refused before anything is created. Only a
+// regular file is probed (without blocking): opening a FIFO for writing would wait for a reader.
 bool ZielBeschreibbar(const fs::path& ziel) {
-  std::error_code fehler;
-  if (!fs::exists(ziel, fehler)) return true;
-  if (fs::is_directory(ziel, fehler)) return false;
-  std::ofstream probe(ziel, std::ios::binary | std::ios::app);
-  return probe.is_open();
+  struct stat art {};
+  if (stat(ziel.c_str(), &art) != 0) return errno == ENOENT;
+  if (!S_ISREG(art.st_mode)) return false;
+  const int fd = open(ziel.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
 }
 
 // The new file takes the mode of the one it replaces (a private 0600 file stays private); it
@@ -110,14 +113,30 @@ bool AllesSchreiben(int fd, std::string_view teil) {
   return true;
 }
 
+Schreibergebnis AlleTeileSchreiben(int fd, const std::vector<std::string_view>& teile) {
+  for (size_t i = 0; i < teile.size(); ++i) {
+    if (!AllesSchreiben(fd, teile[i])) return {Schreibergebnis::Art::NichtGeschrieben, i};
+  }
+  return {};
+}
+
+// A character device (/dev/null, a terminal) is written straight through: a rename would put a
+// regular file in its place.
+Schreibergebnis Durchschreiben(const std::string& pfad,
+                               const std::vector<std::string_view>& teile) {
+  const int fd = open(pfad.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return {Schreibergebnis::Art::NichtGeoeffnet, 0};
+  Schreibergebnis ergebnis = AlleTeileSchreiben(fd, teile);
+  if (close(fd) != 0 && ergebnis.ok())
+    ergebnis = {Schreibergebnis::Art::NichtGeschrieben, teile.empty() ? 0 : teile.size() - 1};
+  return ergebnis;
+}
+
 // Writes the parts and closes the file. fsync before the rename: otherwise a power cut soon
 // after could leave the new name on a file whose data never reached the disk.
 Schreibergebnis TeileSchreiben(int fd, const std::vector<std::string_view>& teile) {
   using Art = Schreibergebnis::Art;
-  Schreibergebnis ergebnis;
-  for (size_t i = 0; i < teile.size() && ergebnis.ok(); ++i) {
-    if (!AllesSchreiben(fd, teile[i])) ergebnis = {Art::NichtGeschrieben, i};
-  }
+  Schreibergebnis ergebnis = AlleTeileSchreiben(fd, teile);
   const size_t letzter = teile.empty() ? 0 : teile.size() - 1;
   if (ergebnis.ok() && fsync(fd) != 0) ergebnis = {Art::NichtGeschrieben, letzter};
   if (close(fd) != 0 && ergebnis.ok()) ergebnis = {Art::NichtGeschrieben, letzter};
@@ -140,6 +159,12 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::string& praefix, const std::string& endung) {
   using Art = Schreibergebnis::Art;
   if (pfad.empty()) return {Art::NichtGeoeffnet, 0};
+  // stat follows every link, also the system's own (/dev/stdout -> /proc/self/fd/1).
+  struct stat art {};
+  if (stat(pfad.c_str(), &art) == 0) {
+    if (S_ISCHR(art.st_mode)) return Durchschreiben(pfad, teile);
+    if (!S_ISREG(art.st_mode)) return {Art::NichtGeoeffnet, 0};
+  }
   const fs::path ziel = EndzielVon(fs::path(pfad));
   if (ziel.empty() || !ZielBeschreibbar(ziel)) return {Art::NichtGeoeffnet, 0};
   const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
@@ -166,15 +191,33 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
   return ergebnis;
 }
 
-bool DateiLesen(const std::string& pfad, std::string& inhalt) {
-  // A folder opens like a file on some systems and then reads as empty.
-  std::error_code fehler;
-  if (fs::is_directory(pfad, fehler)) return false;
-  std::ifstream datei(pfad, std::ios::binary);
-  if (!datei.is_open()) return false;
-  std::ostringstream puffer;
-  if (datei.peek() != std::ifstream::traits_type::eof()) puffer << datei.rdbuf();
-  if (datei.bad() || !puffer) return false;
-  inhalt = puffer.str();
-  return true;
+Schreibhindernis SchreibhindernisSuchen(const std::string& pfad) {
+  using Art = Schreibhindernis::Art;
+  struct stat art {};
+  if (!pfad.empty() && stat(pfad.c_str(), &art) == 0) {
+    if (S_ISCHR(art.st_mode)) return {access(pfad.c_str(), W_OK) == 0 ? Art::Keins : Art::Ziel, ""};
+    if (!S_ISREG(art.st_mode)) return {Art::KeineDatei, ""};
+    if (access(pfad.c_str(), W_OK) != 0) return {Art::Ziel, ""};
+  }
+  const fs::path ziel = EndzielVon(fs::path(pfad));
+  if (ziel.empty()) return {Art::KeineDatei, ""};
+  const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+  if (access(ordner.c_str(), W_OK | X_OK) != 0) return {Art::Ordner, ordner.string()};
+  return {};
+}
+
+std::FILE* DateiZumAnhaengenOeffnen(const std::string& pfad) {
+  struct stat art {};
+  if (stat(pfad.c_str(), &art) == 0 && !S_ISREG(art.st_mode) && !S_ISCHR(art.st_mode))
+    return nullptr;
+  // Without blocking, in case a FIFO took the name meanwhile; it is refused below.
+  const int fd = open(pfad.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                      0666);
+  if (fd < 0) return nullptr;
+  std::FILE* datei = nullptr;
+  if (fstat(fd, &art) == 0 && (S_ISREG(art.st_mode) || S_ISCHR(art.st_mode)) &&
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
+    datei = fdopen(fd, "ab");
+  if (datei == nullptr) close(fd);
+  return datei;
 }
