@@ -35,6 +35,18 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::string& praefix = "tvm5r$$",
                                      const std::string& endung = ".TMP");
 
+// The name of a temporary file: praefix, the process id, "-", nummer, endung. The process id
+// tells the leftover of a save that was killed from the file of a save still running.
+std::string Tempname(const std::string& praefix, unsigned long prozess, unsigned long nummer,
+                     const std::string& endung);
+// The process id in a temporary file's name of this naming, 0 for any other name.
+unsigned long ProzessImTempnamen(const std::string& name, const std::string& praefix,
+                                 const std::string& endung);
+
+// Creates the folder of a file and the folders above it that are missing; false when it cannot
+// be made.
+bool OrdnerFuerDateiAnlegen(const std::string& datei);
+
 // What stands in the way of saving to a path, found without opening it: the path names no file
 // to replace (a FIFO, socket, block device or folder), the file may not be written, or its
 // folder does not let the temporary file be made there (ordner names it).

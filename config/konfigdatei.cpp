@@ -45,11 +45,11 @@ int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig) {
 int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {
   std::string bytes;
   Dateibild bild{};
+  // Bytes after the record are not looked at, so only that much is read of any file.
   const Leseergebnis gelesen = DateiBegrenztLesen(pfad, bild.size(), bytes);
   if (gelesen == Leseergebnis::NichtGeoeffnet) return -308263;
-  if (gelesen == Leseergebnis::ZuLang) return -320268;
-  if (gelesen != Leseergebnis::Gelesen || bytes.size() != bild.size()) return -304264;
-  std::copy(bytes.begin(), bytes.end(), bild.begin());
+  if (gelesen == Leseergebnis::NichtGelesen || bytes.size() < bild.size()) return -304264;
+  std::copy_n(bytes.begin(), bild.size(), bild.begin());
   if (!TypStimmt(bild)) return -1021265;
   if (I32Lesen(bild.data() + kVersionOffset) != kVersion) return -303266;
   const Konfiguration konfig = KonfigurationLesen(bild.data() + kRecordOffset);

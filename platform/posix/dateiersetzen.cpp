@@ -40,30 +40,12 @@ int TemporaereAnlegen(const fs::path& ordner, const std::string& praefix, const 
                       fs::path& temp) {
   std::random_device zufall;
   for (int versuch = 0; versuch < 100; ++versuch) {
-    temp = ordner /
-           (praefix + std::to_string(getpid()) + "-" + std::to_string(zufall() % 1000000) + endung);
+    temp = ordner / Tempname(praefix, static_cast<unsigned long>(getpid()), zufall() % 1000000,
+                             endung);
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
-}
-
-// The process id in a temporary file's name of this naming, 0 for any other name.
-pid_t ProzessImNamen(const std::string& name, const std::string& praefix,
-                     const std::string& endung) {
-  if (name.size() <= praefix.size() + endung.size() || name.rfind(praefix, 0) != 0 ||
-      name.compare(name.size() - endung.size(), endung.size(), endung) != 0)
-    return 0;
-  const std::string mitte =
-      name.substr(praefix.size(), name.size() - praefix.size() - endung.size());
-  const size_t strich = mitte.find('-');
-  const auto ziffern = [](const std::string& t) {
-    return !t.empty() && t.size() <= 9 && t.find_first_not_of("0123456789") == std::string::npos;
-  };
-  if (strich == std::string::npos || !ziffern(mitte.substr(0, strich)) ||
-      !ziffern(mitte.substr(strich + 1)))
-    return 0;
-  return static_cast<pid_t>(std::stol(mitte.substr(0, strich)));
 }
 
 // A save that was killed leaves its temporary file behind; the next save in the folder removes
@@ -73,7 +55,8 @@ void VerwaisteEntfernen(const fs::path& ordner, const std::string& praefix,
   std::error_code fehler;
   for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende;
        it.increment(fehler)) {
-    const pid_t pid = ProzessImNamen(it->path().filename().string(), praefix, endung);
+    const auto pid =
+        static_cast<pid_t>(ProzessImTempnamen(it->path().filename().string(), praefix, endung));
     if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH) {
       std::error_code egal;
       fs::remove(it->path(), egal);
@@ -204,6 +187,12 @@ Schreibhindernis SchreibhindernisSuchen(const std::string& pfad) {
   const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
   if (access(ordner.c_str(), W_OK | X_OK) != 0) return {Art::Ordner, ordner.string()};
   return {};
+}
+
+bool OrdnerFuerDateiAnlegen(const std::string& datei) {
+  std::error_code fehler;
+  fs::create_directories(fs::path(datei).parent_path(), fehler);
+  return !fehler;
 }
 
 std::FILE* DateiZumAnhaengenOeffnen(const std::string& pfad) {
