@@ -40,8 +40,7 @@ Leseergebnis DateiBegrenztLesen(const std::string& pfad, std::size_t hoechstens,
 // source reads as cut there and ZuLang() tells it; a read error makes the stream bad.
 class BegrenzteEingabe : public std::streambuf {
  public:
-  BegrenzteEingabe(Lesedatei& datei, std::size_t hoechstens)
-      : datei_(datei), rest_(hoechstens) {}
+  BegrenzteEingabe(Lesedatei& datei, std::size_t hoechstens) : datei_(datei), rest_(hoechstens) {}
   bool ZuLang() const { return zuLang_; }
 
  protected:

@@ -51,3 +51,10 @@ std::string SchreibhindernisText(const std::string& pfad, const Schreibhindernis
   }
   return "";
 }
+
+int SpeicherhindernisZeigen(Dialoge& dialoge, const std::string& pfad, int code) {
+  if (code == 0) return 0;
+  const std::string grund = SchreibhindernisText(pfad, SchreibhindernisSuchen(pfad));
+  if (!grund.empty()) dialoge.MessagePopup("Fehler", grund);
+  return code;
+}

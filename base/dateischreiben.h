@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/dialoge.h"
+
 struct Schreibergebnis {
   enum class Art { Geschrieben, NichtGeoeffnet, NichtGeschrieben };
   Art art = Art::Geschrieben;
@@ -58,6 +60,10 @@ struct Schreibhindernis {
 Schreibhindernis SchreibhindernisSuchen(const std::string& pfad);
 // The reason as a German sentence, "" when nothing stands in the way.
 std::string SchreibhindernisText(const std::string& pfad, const Schreibhindernis& hindernis);
+
+// After a failed save (code not 0): the reason, when the path shows one, in a popup "Fehler"
+// before the caller reports the code. Returns code.
+int SpeicherhindernisZeigen(Dialoge& dialoge, const std::string& pfad, int code);
 
 // Opens a file for appending (the record file), creating it when needed; a character device
 // is written through. nullptr for a FIFO, socket, block device or folder, which are never

@@ -148,7 +148,8 @@ int KennliniendateiLesen(std::string_view bytes, Kennliniendatei& datei) {
 }
 
 int KennliniendateiEinlesen(const std::string& pfad, Kennliniendatei& datei) {
-  constexpr std::size_t kDateiMax = kKennliniendateiKopf + kKennliniendateiPunkteMax * kKennlPunktsatz;
+  constexpr std::size_t kDateiMax =
+      kKennliniendateiKopf + kKennliniendateiPunkteMax * kKennlPunktsatz;
   std::string bytes;
   const Leseergebnis gelesen = DateiBegrenztLesen(pfad, kDateiMax, bytes);
   if (gelesen == Leseergebnis::NichtGeoeffnet) return -308518;
@@ -175,7 +176,7 @@ int KennlSpeichern(Kennlinienzustand& zustand, const Konfigzustand& konfig, Dial
     pfad = *gewaehlt;
   }
   if (const int fehler = KennliniendateiSchreiben(pfad, zustand, konfig.gKonfig()); fehler != 0)
-    return fehler;
+    return SpeicherhindernisZeigen(dialoge, pfad, fehler);
   KennlTitelSetzen(zustand, pfad);
   zustand.gKennlGeaendert = false;
   return 0;

@@ -88,7 +88,7 @@ int KennlExportieren(const Kennlinienzustand& zustand, Dialoge& dialoge) {
   const auto pfad = dialoge.FileSelectPopup(
       DateiauswahlFuer("*.txt", "Kennlinie exportieren", Dateiknopf::Speichern, false));
   if (!pfad) return 0;
-  return KennltextSchreiben(*pfad, zustand.gKennlinie);
+  return SpeicherhindernisZeigen(dialoge, *pfad, KennltextSchreiben(*pfad, zustand.gKennlinie));
 }
 
 Kennlimportfehler KennltextLesen(std::istream& ein, std::vector<Kennlinienpunkt>& punkte) {

@@ -123,10 +123,14 @@ int SpeicherSchreiben(Sitzung& s, Argumente a) {
   } else {
     std::string inhalt;
     switch (DateiBegrenztLesen(datei, kSpeicherende, inhalt)) {
-      case Leseergebnis::NichtGeoeffnet: return -308976;
-      case Leseergebnis::NichtGelesen: return -304977;
-      case Leseergebnis::ZuLang: return -320978;
-      case Leseergebnis::Gelesen: break;
+      case Leseergebnis::NichtGeoeffnet:
+        return -308976;
+      case Leseergebnis::NichtGelesen:
+        return -304977;
+      case Leseergebnis::ZuLang:
+        return -320978;
+      case Leseergebnis::Gelesen:
+        break;
     }
     daten.assign(inhalt.begin(), inhalt.end());
   }

@@ -63,7 +63,8 @@ int KonfigurationSpeichern(Konfigzustand& zustand) {
       DateiauswahlFuer("*.sko", "Konfiguration speichern", Dateiknopf::Speichern));
   if (!pfad) return 0;
   if (!zustand.KonfigfelderInStrukturSpeichern()) return 0;
-  return KonfigdateiSchreiben(*pfad, zustand.gKonfig());
+  return SpeicherhindernisZeigen(zustand.dialoge(), *pfad,
+                                 KonfigdateiSchreiben(*pfad, zustand.gKonfig()));
 }
 
 int KonfigurationLaden(Konfigzustand& zustand) {

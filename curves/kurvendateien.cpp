@@ -239,7 +239,7 @@ int KurvenSpeichern(Kurvensatz& satz, const Konfigzustand& konfig, Dialoge& dial
     pfad = *gewaehlt;
   }
   if (const int fehler = KurvendateiSchreiben(pfad, satz, konfig.gKonfig()); fehler != 0)
-    return fehler;
+    return SpeicherhindernisZeigen(dialoge, pfad, fehler);
   KurvenTitelSetzen(satz, pfad);
   satz.gKurvenGeaendert = false;
   return 0;

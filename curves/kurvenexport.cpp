@@ -122,7 +122,7 @@ int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {
   const auto pfad = dialoge.FileSelectPopup(
       DateiauswahlFuer("*.txt", "Kurven exportieren", Dateiknopf::Speichern, false));
   if (!pfad) return 0;
-  return KurventextSchreiben(*pfad, satz.gKurven[0]);
+  return SpeicherhindernisZeigen(dialoge, *pfad, KurventextSchreiben(*pfad, satz.gKurven[0]));
 }
 
 Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte) {

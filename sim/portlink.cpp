@@ -14,7 +14,8 @@ Portlink::Portlink(const fs::path& ordner, int nummer, const std::string& ziel)
   }
   const std::string belegt =
       link_.string() + " gibt es schon (COM " + std::to_string(nummer) + " ist belegt)";
-  sperre_ = std::make_unique<Dateisperre>((ordner / (".com" + std::to_string(nummer) + ".sim")).string());
+  sperre_ =
+      std::make_unique<Dateisperre>((ordner / (".com" + std::to_string(nummer) + ".sim")).string());
   if (!sperre_->Gehalten()) {
     fehler_ = belegt;
     return;

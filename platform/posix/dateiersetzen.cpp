@@ -40,8 +40,8 @@ int TemporaereAnlegen(const fs::path& ordner, const std::string& praefix, const 
                       fs::path& temp) {
   std::random_device zufall;
   for (int versuch = 0; versuch < 100; ++versuch) {
-    temp = ordner / Tempname(praefix, static_cast<unsigned long>(getpid()), zufall() % 1000000,
-                             endung);
+    temp = ordner /
+           Tempname(praefix, static_cast<unsigned long>(getpid()), zufall() % 1000000, endung);
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -200,8 +200,8 @@ std::FILE* DateiZumAnhaengenOeffnen(const std::string& pfad) {
   if (stat(pfad.c_str(), &art) == 0 && !S_ISREG(art.st_mode) && !S_ISCHR(art.st_mode))
     return nullptr;
   // Without blocking, in case a FIFO took the name meanwhile; it is refused below.
-  const int fd = open(pfad.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                      0666);
+  const int fd =
+      open(pfad.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
   std::FILE* datei = nullptr;
   if (fstat(fd, &art) == 0 && (S_ISREG(art.st_mode) || S_ISCHR(art.st_mode)) &&

@@ -13,8 +13,7 @@ inline std::wstring Breit(const std::string& utf8) {
       MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   if (laenge <= 0) return {};
   std::wstring breit(static_cast<size_t>(laenge), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), breit.data(),
-                      laenge);
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), breit.data(), laenge);
   return breit;
 }
 
@@ -24,7 +23,7 @@ inline std::string Schmal(const std::wstring& breit) {
                                          nullptr, 0, nullptr, nullptr);
   if (laenge <= 0) return {};
   std::string utf8(static_cast<size_t>(laenge), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, breit.data(), static_cast<int>(breit.size()), utf8.data(),
-                      laenge, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, breit.data(), static_cast<int>(breit.size()), utf8.data(), laenge,
+                      nullptr, nullptr);
   return utf8;
 }

@@ -148,10 +148,11 @@ Schreibergebnis Ersetzen(const std::wstring& ziel, const std::vector<std::string
   HANDLE datei = TemporaereAnlegen(ordner, praefix, endung, FILE_ATTRIBUTE_NORMAL, temp);
   if (datei == INVALID_HANDLE_VALUE) return {Art::NichtGeoeffnet, 0};
   Schreibergebnis ergebnis = AlleTeileSchreiben(datei, teile);
-  if (ergebnis.ok() && !FlushFileBuffers(datei)) ergebnis = {Art::NichtGeschrieben, LetzterTeil(teile)};
+  if (ergebnis.ok() && !FlushFileBuffers(datei))
+    ergebnis = {Art::NichtGeschrieben, LetzterTeil(teile)};
   if (!CloseHandle(datei) && ergebnis.ok()) ergebnis = {Art::NichtGeschrieben, LetzterTeil(teile)};
-  if (ergebnis.ok() && !MoveFileExW(temp.c_str(), ziel.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (ergebnis.ok() &&
+      !MoveFileExW(temp.c_str(), ziel.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     ergebnis = {Art::NichtGeschrieben, LetzterTeil(teile)};
   if (!ergebnis.ok()) DeleteFileW(temp.c_str());
   return ergebnis;

@@ -32,7 +32,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The child's result: its code, or what ended it.
-constexpr int kHaengt = 1;     // killed by the time limit
+constexpr int kHaengt = 1;       // killed by the time limit
 constexpr int kAbgebrochen = 2;  // any other end (memory limit, crash)
 
 struct Kindergebnis {
@@ -151,14 +151,13 @@ TEST(Dateiarten, JederSchreiberGegenJedeArt) {
   for (const Schreiber& schreiber : AlleSchreiber()) {
     // A regular file and a link to one are replaced, a character device is written through,
     // every other kind is refused at once and stays what it was.
-    const std::map<std::string, int> erwartet = {
-        {"datei", 0},
-        {"link", 0},
-        {"zeichengeraet", 0},
-        {"blockgeraet", schreiber.nichtGeoeffnet},
-        {"fifo", schreiber.nichtGeoeffnet},
-        {"ordner", schreiber.nichtGeoeffnet},
-        {"socket", schreiber.nichtGeoeffnet}};
+    const std::map<std::string, int> erwartet = {{"datei", 0},
+                                                 {"link", 0},
+                                                 {"zeichengeraet", 0},
+                                                 {"blockgeraet", schreiber.nichtGeoeffnet},
+                                                 {"fifo", schreiber.nichtGeoeffnet},
+                                                 {"ordner", schreiber.nichtGeoeffnet},
+                                                 {"socket", schreiber.nichtGeoeffnet}};
     for (const auto& [art, code] : erwartet) {
       SCOPED_TRACE(std::string(schreiber.name) + " -> " + art);
       Arten arten;
@@ -184,8 +183,8 @@ TEST(Dateiarten, SchreibhindernisNenntDenOrdner) {
   const std::string datei = ordner.datei("a.sko");
   ASSERT_EQ(KonfigdateiSchreiben(datei, Konfiguration{}), 0);
   fs::permissions(datei, fs::perms::all);
-  fs::permissions(ordner.pfad(), fs::perms::owner_all | fs::perms::group_exec |
-                                     fs::perms::others_exec);
+  fs::permissions(ordner.pfad(),
+                  fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   std::string vorher;
   ASSERT_TRUE(DateiLesen(datei, vorher));
   const Kindergebnis e = ImKind([&] {
