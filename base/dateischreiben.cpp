@@ -46,6 +46,8 @@ std::string SchreibhindernisText(const std::string& pfad, const Schreibhindernis
       return "Der Ordner \"" + hindernis.ordner +
              "\" ist nicht beschreibbar: dort kann keine Datei angelegt werden, eine "
              "vorhandene bleibt unverändert.";
+    case Art::OrdnerFehlt:
+      return "Den Ordner \"" + hindernis.ordner + "\" gibt es nicht.";
     case Art::Keins:
       break;
   }

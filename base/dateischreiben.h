@@ -50,10 +50,10 @@ unsigned long ProzessImTempnamen(const std::string& name, const std::string& pra
 bool OrdnerFuerDateiAnlegen(const std::string& datei);
 
 // What stands in the way of saving to a path, found without opening it: the path names no file
-// to replace (a FIFO, socket, block device or folder), the file may not be written, or its
-// folder does not let the temporary file be made there (ordner names it).
+// to replace (a FIFO, socket, block device or folder), the file may not be written, its folder
+// does not let the temporary file be made there, or it does not exist (ordner names it).
 struct Schreibhindernis {
-  enum class Art { Keins, KeineDatei, Ziel, Ordner };
+  enum class Art { Keins, KeineDatei, Ziel, Ordner, OrdnerFehlt };
   Art art = Art::Keins;
   std::string ordner;
 };

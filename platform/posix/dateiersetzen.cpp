@@ -185,7 +185,8 @@ Schreibhindernis SchreibhindernisSuchen(const std::string& pfad) {
   const fs::path ziel = EndzielVon(fs::path(pfad));
   if (ziel.empty()) return {Art::KeineDatei, ""};
   const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-  if (access(ordner.c_str(), W_OK | X_OK) != 0) return {Art::Ordner, ordner.string()};
+  if (access(ordner.c_str(), W_OK | X_OK) != 0)
+    return {errno == ENOENT || errno == ENOTDIR ? Art::OrdnerFehlt : Art::Ordner, ordner.string()};
   return {};
 }
 

@@ -181,6 +181,8 @@ Schreibhindernis SchreibhindernisSuchen(const std::string& pfad) {
   if (ziel.art == Zielart::Zeichengeraet) return {};
   if (ziel.art == Zielart::KeineDatei) return {Art::KeineDatei, ""};
   if (ziel.art == Zielart::Gesperrt) return {Art::Ziel, ""};
+  if (ziel.art == Zielart::Unerreichbar)
+    return {Art::OrdnerFehlt, Anzeigename(OrdnerVon(ziel.pfad))};
   // Whether the temporary file can be made is found by making one that goes when closed.
   const std::wstring ordner = OrdnerVon(ziel.pfad);
   std::wstring temp;
