@@ -166,8 +166,7 @@ bool Wiederherstellungsdatei::Sichern(const std::string& inhalt) {
     Entfernen();
     return true;
   }
-  std::error_code fehler;
-  std::filesystem::create_directories(std::filesystem::path(pfad_).parent_path(), fehler);
+  if (!OrdnerFuerDateiAnlegen(pfad_)) return false;
   if (!DateiSicherSchreiben(pfad_, {WiederherstellungsBytes(inhalt, uhr_())}).ok()) return false;
   geschrieben_ = inhalt;
   return true;
