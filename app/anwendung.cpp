@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <cstdio>
 
 #include "app/infopanel.h"
 #include "characteristic/kennlinienpanel.h"
@@ -45,18 +46,19 @@ const Hauptknopfhilfe kHauptknoepfe[] = {
 
 }  // namespace
 
-Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad, PortWurzeln wurzeln)
+Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad,
+                     std::unique_ptr<Systemports> systemports)
     : dialoge_(dialoge),
       fehler_(dialoge),
       einstellungen_(std::move(iniPfad)),
-      wurzeln_(std::move(wurzeln)),
-      portfabrik_(wurzeln_),
-      ports_(portfabrik_),
+      systemports_(std::move(systemports)),
+      ports_(*systemports_),
       fenster_(std::make_unique<Hauptfenster>()),
       panels_(*fenster_),
       hilfe_(std::make_unique<Direkthilfe>(panels_, fenster_.get())),
       bilder_(std::make_unique<Verbindungsbilder>(*hilfe_)),
-      konfig_(dialoge) {
+      konfig_(dialoge),
+      wiederherstellung_(WiederherstellungsPfad(einstellungen_.Pfad())) {
   shell_ = std::make_unique<ShellDienste>(
       ShellDienste{panels_, *hilfe_, fehler_, dialoge_, *bilder_,
                    [this] { return ProgrammendeFallsAllesGespeichert(); }});
@@ -71,7 +73,7 @@ Anwendung::~Anwendung() {
 }
 
 void Anwendung::PanelsLaden() {
-  comPanel_ = new ComPanel(*shell_, ports_, wurzeln_);
+  comPanel_ = new ComPanel(*shell_, ports_, *systemports_);
   fenster_->ChildpanelHinzufuegen(comPanel_);
   kurvenpanel_ =
       new KurvenPanel(*shell_, kurven_, konfig_, comPanel_->Zugang(), [this](std::string& kennung) {
@@ -137,13 +139,50 @@ int Anwendung::Starten() {
     fehler_.NOV_Fehlerpopup(fehler);
     return fehler;
   }
+  Wiederherstellen();
   fenster_->PanelgroesseAendern(true);
   return 0;
 }
 
-void Anwendung::Beenden() {
-  if (const int fehler = WriteIni(); fehler != 0) fehler_.NOV_Fehlerpopup(fehler);
+void Anwendung::Wiederherstellen() {
+  const int ergebnis =
+      WiederherstellungAnbieten(dialoge_, WiederherstellungsPfad(einstellungen_.Pfad()), kurven_,
+                                kennlinie_, konfig_.gKonfig());
+  if (ergebnis < 0) fehler_.NOV_Fehlerpopup(ergebnis);
+  if (ergebnis == 1) {
+    kurvenpanel_->Wiederhergestellt();
+    kennlinienpanel_->Wiederhergestellt();
+  }
+  constexpr int kTaktMs = 1000;
+  sicherungstakt_.setInterval(kTaktMs);
+  connect(&sicherungstakt_, &QTimer::timeout, this,
+          [this] { wiederherstellung_.Takt(Ungesichertes()); });
+  sicherungstakt_.start();
+}
+
+std::string Anwendung::Ungesichertes() const {
+  return UngesichertesInhalt(kurven_, kennlinie_, konfig_.gKonfig());
+}
+
+void Anwendung::Beenden(bool vonAussen) {
+  sicherungstakt_.stop();
+  if (vonAussen)
+    wiederherstellung_.Sichern(Ungesichertes());
+  else
+    wiederherstellung_.Entfernen();
+  if (const int fehler = WriteIni(); fehler != 0) {
+    if (vonAussen)
+      std::fprintf(stderr, "Fehler #%d: %s\n", -fehler, fehler_.NOV_Fehlermeldung(fehler).c_str());
+    else
+      fehler_.NOV_Fehlerpopup(fehler);
+  }
   DeinitialisierePanels();
+}
+
+void Anwendung::EndeVonAussen() {
+  vonAussen_ = true;
+  endeAngefordert_ = true;
+  emit beenden();
 }
 
 int Anwendung::ReadIni() {

@@ -3,20 +3,21 @@
 // start-up and end sequences of the program.
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <string>
 
+#include "app/hauptfenster.h"
+#include "app/wiederherstellung.h"
 #include "base/einstellungen.h"
 #include "base/fehlerausgabe.h"
-#include "app/hauptfenster.h"
 #include "base/panelverwaltung.h"
 #include "base/programmende.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
-#include "platform/posix/portsuche.h"
-#include "platform/posix/posixport.h"
+#include "platform/systemports.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"
@@ -34,15 +35,23 @@ constexpr const char* kDatum = "12/2023";
 class Anwendung : public QObject {
   Q_OBJECT
  public:
+  // systemports: the machine's ports, which the COM panel lists and opens.
   Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad(),
-            PortWurzeln wurzeln = StandardWurzeln());
+            std::unique_ptr<Systemports> systemports = Maschinenports());
   ~Anwendung() override;
 
   // Start-up after the panels are loaded: settings file (its error shown), panel
-  // initialisation (its error shown, then non-zero), start size. The window is not shown.
+  // initialisation (its error shown, then non-zero), the offer of a recovery file, start size.
+  // The window is not shown.
   int Starten();
-  // End after the event loop: settings file written (its error shown), panels released.
-  void Beenden();
+  // End after the event loop: settings file written, panels released (the direct panel's
+  // record closed with its line). A normal end shows a failed settings write and removes the
+  // recovery file; an end from outside asks nothing, writes the recovery file of what is
+  // unsaved and reports a failed write on the error output.
+  void Beenden(bool vonAussen = false);
+  // Logout, shutdown, a closed session: the event loop ends without questions.
+  void EndeVonAussen();
+  bool EndeVonAussenAngefordert() const { return vonAussen_; }
 
   int ReadIni();
   int WriteIni();
@@ -76,13 +85,14 @@ class Anwendung : public QObject {
   void HauptknoepfeVerbinden();
   void PanelsLaden();
   void EinstellungenAnmelden();
+  void Wiederherstellen();
+  std::string Ungesichertes() const;
 
   Dialoge& dialoge_;
   Fehlerausgabe fehler_;
   Einstellungen einstellungen_;
   Programmende programmende_;
-  PortWurzeln wurzeln_;
-  PosixPortfabrik portfabrik_;
+  std::unique_ptr<Systemports> systemports_;
   ComPorts ports_;
   std::unique_ptr<Hauptfenster> fenster_;
   Panelverwaltung panels_;
@@ -99,4 +109,8 @@ class Anwendung : public QObject {
   KennlinienPanel* kennlinienpanel_ = nullptr;
   DirektPanel* direktpanel_ = nullptr;
   bool endeAngefordert_ = false;
+  bool vonAussen_ = false;
+  Wiederherstellungsdatei wiederherstellung_;
+  // Looks once a second whether the unsaved state changed (see Wiederherstellungsdatei::Takt).
+  QTimer sicherungstakt_;
 };

@@ -47,6 +47,8 @@ class KennlinienPanel : public ChildPanel, public Editor {
   int AbbruchWeilNichtGespeichert() override;
   // After the configuration changed: axes, Y-zoom fields and the output-2 field.
   void Kennlinienpanel_SkaliereYAchse();
+  // After the characteristic was restored from the recovery file: shown like a loaded one.
+  void Wiederhergestellt() { NachDemLaden(0); }
 
   // The Start and Stopp buttons, which the COM settings panel binds to its commands.
   QPushButton* StartKnopf() const { return start_; }

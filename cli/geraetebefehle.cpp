@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <map>
 
-#include "base/dateischreiben.h"
+#include "base/dateilesen.h"
 #include "cli/argumente.h"
+#include "cli/ausgabedatei.h"
 #include "device/geraetesuche.h"
 #include "device/novhln1.h"
 #include "device/portliste.h"
@@ -17,17 +18,19 @@ using Argumente = std::vector<std::string>;
 
 constexpr long kSpeicherende = 0x10000;
 
+// One line per port: "COM n", the device it opens and what it is, separated by tabs.
 int Ports(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 0, 0);
-  std::map<int, std::string> pfade;
+  std::map<int, Systemport> ports;
   std::vector<int> nummern;
   for (const Systemport& port : Maschinenports()->Ports()) {
-    pfade[port.nummer] = port.pfad;
+    ports[port.nummer] = port;
     nummern.push_back(port.nummer);
   }
   for (const PortlistenEintrag& e : ComPortliste(nummern)) {
     s.aus() << e.text;
-    if (auto it = pfade.find(e.wert); it != pfade.end()) s.aus() << '\t' << it->second;
+    if (auto it = ports.find(e.wert); it != ports.end())
+      s.aus() << '\t' << it->second.pfad << '\t' << it->second.beschreibung;
     s.aus() << '\n';
   }
   return 0;
@@ -93,6 +96,8 @@ int SpeicherLesen(Sitzung& s, Argumente a) {
   const long start = ZahlLesen(a[1], "Die Startadresse", 0, kSpeicherende - 1);
   const long anzahl = ZahlLesen(a[2], "Die Anzahl", 1, kSpeicherende - start);
   std::vector<uint8_t> daten(static_cast<size_t>(anzahl));
+  if (!datei.empty())
+    if (const int code = AusgabeVorabPruefen(s, datei, -308974); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
   const int code =
       KurvenBlockLesen(s.dialoge(), s.ports(), s.port(), s.adresse(), static_cast<int>(start),
@@ -103,9 +108,7 @@ int SpeicherLesen(Sitzung& s, Argumente a) {
     return 0;
   }
   const std::string_view inhalt(reinterpret_cast<const char*>(daten.data()), daten.size());
-  if (!DateiSicherSchreiben(datei, {inhalt}).ok())
-    throw Aufruffehler("Die Datei \"" + datei + "\" kann nicht geschrieben werden");
-  return 0;
+  return BytesSchreiben(s, datei, inhalt, -308974, -301975);
 }
 
 // speicher schreiben TYP START (HEX ... | --datei DATEI)
@@ -121,8 +124,16 @@ int SpeicherSchreiben(Sitzung& s, Argumente a) {
     daten = HexLesen(hex);
   } else {
     std::string inhalt;
-    if (!DateiLesen(datei, inhalt))
-      throw Aufruffehler("Die Datei \"" + datei + "\" kann nicht gelesen werden");
+    switch (DateiBegrenztLesen(datei, kSpeicherende, inhalt)) {
+      case Leseergebnis::NichtGeoeffnet:
+        return -308976;
+      case Leseergebnis::NichtGelesen:
+        return -304977;
+      case Leseergebnis::ZuLang:
+        return -320978;
+      case Leseergebnis::Gelesen:
+        break;
+    }
     daten.assign(inhalt.begin(), inhalt.end());
   }
   if (daten.empty()) throw Aufruffehler("Keine Daten zum Schreiben");
@@ -147,7 +158,7 @@ int Speicher(Sitzung& s, const Argumente& a) {
 
 std::vector<Befehl> Geraetebefehle() {
   return {
-      {"ports", "", "zeigt die seriellen Ports (COM-Nummer und Gerätedatei)", Ports},
+      {"ports", "", "zeigt die seriellen Ports (COM-Nummer, Gerätedatei, Beschreibung)", Ports},
       {"id", "", "liest die Gerätekennung", Id},
       {"scan", "", "sucht Geräte an den Adressen 1 bis 8", Scan},
       {"start", "", "startet das Gerät", Start},

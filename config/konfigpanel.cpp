@@ -141,6 +141,8 @@ KonfigPanel::KonfigPanel(ShellDienste& shell, Konfigzustand& zustand, QWidget* e
   layout->addLayout(raster);
   BlockAnlegen(raster, 0, ausgaenge_, kAusgangstexte);
   BlockAnlegen(raster, kKanaele + 1, eingaenge_, kEingangstexte);
+  // The fields keep the width of their contents; the space left over stays right of them.
+  raster->setColumnStretch(raster->columnCount(), 1);
   layout->addStretch(1);
 
   standardwerte_ = new QPushButton("Standardwerte", Inhalt());

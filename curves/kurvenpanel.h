@@ -58,6 +58,8 @@ class KurvenPanel : public ChildPanel, public Editor {
   void KurvenknoepfeFreigeben();
   // Stores the path as the current file name and sets the title.
   void KurvenTitelSetzen(const std::string& pfad);
+  // After the curves were restored from the recovery file: shown like loaded curves.
+  void Wiederhergestellt() { NachDemLaden(0); }
 
   // The Start and Stopp buttons, which the COM settings panel binds to its commands.
   QPushButton* StartKnopf() const { return start_; }

@@ -172,6 +172,11 @@ QWidget* DirektPanel::EingaengeAnlegen() {
     raster->addWidget(new QLabel("max", gruppe), 2, 2 * i + 1);
     minima_[i] = Zahlenfeld(gruppe, Name("MIN", i), true);
     maxima_[i] = Zahlenfeld(gruppe, Name("MAX", i), true);
+    // "–" until the first reading gives an extreme.
+    for (QDoubleSpinBox* feld : {minima_[i], maxima_[i]}) {
+      feld->setSpecialValueText("–");
+      feld->setValue(feld->minimum());
+    }
     Hilfe(minima_[i], H::kMin);
     Hilfe(maxima_[i], H::kMax);
     raster->addWidget(minima_[i], 3, 2 * i);
@@ -275,7 +280,7 @@ QWidget* DirektPanel::BedienungAnlegen() {
   zeile->addWidget(dateiLampe_);
   zeile->addSpacing(16);
 
-  zeile->addWidget(new QLabel("Abtast-\nzeit [s]", flaeche));
+  zeile->addWidget(new QLabel("Abtastzeit [s]", flaeche));
   abtastzeit_ = Zahlenfeld(flaeche, "ABTASTZEIT", false);
   abtastzeit_->setRange(0.0, kLaengsteAbtastzeit);
   abtastzeit_->setDecimals(2);

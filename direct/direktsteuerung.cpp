@@ -207,6 +207,7 @@ int Direktsteuerung::AbfrageStarten() {
   if (!eingang4Analog_) felder.plot[3] = false;
   anzeige_->Eingang4Zeigen(eingang4Analog_);
   fehler_.ComFehlerSetzen(0);
+  streifen_.Unterbrechen();
   abfrageLaeuft_ = true;
   anzeige_->AbfrageZeigen(true);
   return dateifehler;

@@ -10,6 +10,11 @@ void Streifenring::Anhaengen(const Prozentschritt& schritt) {
   if (static_cast<int>(schritte_.size()) > punkte_) schritte_.pop_front();
 }
 
+void Streifenring::Unterbrechen() {
+  if (schritte_.empty() || std::isnan(schritte_.back()[0])) return;
+  Anhaengen({NAN, NAN, NAN, NAN});
+}
+
 int ZoomXWert(int wert) {
   if (wert <= 0) return 10;
   return wert > kStreifenHoechstens ? kStreifenHoechstens : wert;

@@ -4,6 +4,7 @@
 // for the chart's zoom controls and the sample interval.
 
 #include <array>
+#include <cmath>
 #include <deque>
 
 using Prozentschritt = std::array<double, 4>;
@@ -23,6 +24,9 @@ class Streifenring {
   void PunkteSetzen(int punkte);
   int Punkte() const { return punkte_; }
   void Anhaengen(const Prozentschritt& schritt);
+  // A new polling run starts: a step without values (not-a-number, which the chart leaves
+  // out) keeps the chart from joining it to the previous run.
+  void Unterbrechen();
   // Oldest first.
   const std::deque<Prozentschritt>& Schritte() const { return schritte_; }
 

@@ -12,6 +12,11 @@ constexpr double kBogenAnfang = 210.0;  // degrees, counter-clockwise from 3 o'c
 constexpr double kBogenSpanne = 240.0;
 constexpr int kTeilstriche = 5;  // labelled ticks: lower end, three between, upper end
 
+// The angle of labelled tick t.
+double Teilstrichwinkel(int t) {
+  return kBogenAnfang - static_cast<double>(t) / (kTeilstriche - 1) * kBogenSpanne;
+}
+
 QPointF AufKreis(QPointF mitte, double radius, double grad) {
   const double bogen = qDegreesToRadians(grad);
   return {mitte.x() + radius * std::cos(bogen), mitte.y() - radius * std::sin(bogen)};
@@ -80,23 +85,33 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
   maler.setBrush(Qt::NoBrush);
   maler.drawPath(bogen);
   for (int t = 0; t < kTeilstriche; ++t) {
-    const double anteil = static_cast<double>(t) / (kTeilstriche - 1);
-    const double grad = kBogenAnfang - anteil * kBogenSpanne;
+    const double grad = Teilstrichwinkel(t);
     maler.drawLine(AufKreis(mitte, radius * 0.85, grad), AufKreis(mitte, radius * 0.72, grad));
-    const QPointF ort = AufKreis(mitte, radius * 0.55, grad);
+  }
+
+  // A dimmed meter (input 4 as start/stop signal) dims its needle too.
+  const QColor zeigerfarbe = isEnabled() ? QColor(0xCC0000) : palette().color(QPalette::Mid);
+  const double grad = kBogenAnfang - Anteil(wert_) * kBogenSpanne;
+  maler.setPen(QPen(zeigerfarbe, 2.0));
+  maler.drawLine(mitte, AufKreis(mitte, radius * 0.9, grad));
+  maler.setBrush(isEnabled() ? QColor(0x333333) : palette().color(QPalette::Mid));
+  maler.drawEllipse(mitte, radius * 0.06, radius * 0.06);
+
+  // The labels lie over the needle on a patch of the dial, so that the needle at rest (on the
+  // lowest label) or passing one never hides it.
+  maler.setPen(palette().color(QPalette::Text));
+  for (int t = 0; t < kTeilstriche; ++t) {
+    const double anteil = static_cast<double>(t) / (kTeilstriche - 1);
+    const QPointF ort = AufKreis(mitte, radius * 0.55, Teilstrichwinkel(t));
     const QString text = Beschriftung(lo_ + anteil * (hi_ - lo_), stellen_);
     const QRectF kasten(ort.x() - radius * 0.4, ort.y() - radius * 0.12, radius * 0.8,
                         radius * 0.24);
+    const QRectF belegt = maler.boundingRect(kasten, Qt::AlignCenter, text).adjusted(-1, 0, 1, 0);
+    maler.fillRect(belegt, palette().color(QPalette::Base));
     maler.drawText(kasten, Qt::AlignCenter, text);
   }
   maler.drawText(QRectF(mitte.x() - radius * 0.5, mitte.y() + radius * 0.1, radius, radius * 0.26),
                  Qt::AlignCenter, einheit_);
-
-  const double grad = kBogenAnfang - Anteil(wert_) * kBogenSpanne;
-  maler.setPen(QPen(QColor(0xCC0000), 2.0));
-  maler.drawLine(mitte, AufKreis(mitte, radius * 0.9, grad));
-  maler.setBrush(QColor(0x333333));
-  maler.drawEllipse(mitte, radius * 0.06, radius * 0.06);
 
   maler.setPen(palette().color(QPalette::Text));
   schrift.setBold(true);

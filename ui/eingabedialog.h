@@ -1,9 +1,10 @@
 #pragma once
-// The modal input dialogs of the editors: a dialog that closes with its OK button and opens 20
-// pixels below the pointer, number fields with a decimal point whatever the language, and the
-// comment dialog with its text box.
+// The modal input dialogs of the editors: a dialog that closes with its OK button, opens 20
+// pixels below the pointer inside the screen and takes typing in its first field, number fields
+// with a decimal point whatever the language, and the comment dialog with its text box.
 
 #include <QDialog>
+#include <QRect>
 #include <functional>
 #include <string>
 
@@ -26,11 +27,23 @@ class Eingabedialog : public QDialog {
 
   void reject() override;
 
+ protected:
+  // The first field takes the focus, so typing goes there and not to the OK button.
+  void showEvent(QShowEvent* ereignis) override;
+
  private:
+  void ErstesFeldMerken(QWidget* teil);
+
   QVBoxLayout* layout_;
+  QWidget* erstesFeld_ = nullptr;
 };
 
-// Runs a dialog modally at 20 pixels below the pointer.
+// Where a window of groesse (its frame included) opens for the pointer at zeiger: its top-left
+// corner 20 pixels below the pointer, above it where the window would reach below the area, and
+// then moved as little as needed to lie inside the area (the screen's available part).
+QRect UnterDemZeiger(QPoint zeiger, QSize groesse, const QRect& bereich);
+
+// Runs a dialog modally at 20 pixels below the pointer, inside the screen.
 void UnterDemZeigerAusfuehren(QDialog& dialog);
 
 // The comment dialog: a text box (KOMMENTARTEXT) showing text; kuerzen cuts what is typed to

@@ -67,16 +67,18 @@ int QtDialoge::GenericMessagePopup(const Frage& frage) {
 std::optional<std::string> QtDialoge::FileSelectPopup(const Dateiauswahl& auswahl) {
   const bool speichern = auswahl.knopf == Dateiknopf::Speichern;
   QString endung = QFileInfo(Q(auswahl.filter)).suffix();
-  if (!auswahl.endungFest || endung == "*") endung.clear();
-  // A name without an extension gets it in either mode; a file to load must exist under the
-  // name chosen, so only a name to save under gets it after another extension.
+  if (endung == "*") endung.clear();
+  const bool fest = auswahl.endungFest;
+  // A name without an extension gets it in either mode, and a name to save under always (so that
+  // the filter of the loading dialog finds the file); a file to load must exist under the name
+  // chosen, so only a name to save under with a fixed extension gets it after another one.
   Dateidialog dialog(eltern_, Q(auswahl.titel), Q(auswahl.verzeichnis), Q(auswahl.filter),
-                     speichern ? endung : QString());
+                     speichern && fest ? endung : QString());
   dialog.setObjectName("Dateiauswahl");
   dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly, !auswahl.ordnerAnlegen);
-  dialog.setDefaultSuffix(endung);
+  dialog.setDefaultSuffix(fest || speichern ? endung : QString());
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !auswahl.ueberschreibenFragen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();

@@ -8,16 +8,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 
 #include "app/hauptfenster.h"
@@ -46,10 +50,17 @@ struct Programm {
   std::deque<QString> antworten;
   QStringList gesehen;  // the title of every dialog answered
   bool imLauf = false;
+  std::unique_ptr<QObject> lauf;  // lives for one run
   bool zeitUeberschritten = false;
   int ergebnis = -99;
 
   std::string Ini() const { return ordner.datei("tvm5r/tvm5RKurvengenerator.ini"); }
+  std::string Wiederherstellung() const {
+    std::ifstream datei(ordner.datei("tvm5r/tvm5rWiederherstellung.dat"), std::ios::binary);
+    std::stringstream text;
+    text << datei.rdbuf();
+    return text.str();
+  }
   void LeereIniAnlegen() const {
     std::filesystem::create_directories(ordner.pfad() / "tvm5r");
     std::ofstream(Ini()).flush();
@@ -61,9 +72,10 @@ struct Programm {
     return text.str();
   }
 
-  // The program ends by itself within the time limit from now on, or fails.
+  // The program ends by itself within the time limit from now on, or fails. The limit belongs
+  // to this run: a later run of the object, or of another, is not ended by it.
   void EndeErwarten() {
-    QTimer::singleShot(kEndeFristMs, QApplication::instance(), [this] {
+    QTimer::singleShot(kEndeFristMs, lauf.get(), [this] {
       if (!imLauf) return;
       zeitUeberschritten = true;
       QCoreApplication::exit(1);
@@ -94,6 +106,7 @@ struct Programm {
   // Runs the program body; schritt runs once the main window is shown and no dialog is open.
   void Laufen(const std::vector<std::string>& argumente,
               const std::function<void(Hauptfenster&)>& schritt) {
+    lauf = std::make_unique<QObject>();
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(ordner.pfad().string()));
     QTimer antworter;
     antworter.setInterval(10);
@@ -141,6 +154,22 @@ void PunktZeichnen(Hauptfenster& fenster) {
   const QPoint punkt(qRound(graph->xAxis->coordToPixel(4000)),
                      qRound(graph->yAxis->coordToPixel(2000)));
   QTest::mouseClick(graph, Qt::LeftButton, Qt::NoModifier, punkt);
+}
+
+// Opens a dialog with oeffnen and, once it shows, hands it to pruefen, which must close it.
+void DialogPruefen(const std::function<void()>& oeffnen,
+                   const std::function<void(QDialog&)>& pruefen) {
+  QTimer warten;
+  warten.setInterval(10);
+  QObject::connect(&warten, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible() || dialog->focusWidget() == nullptr) return;
+    warten.stop();
+    pruefen(*dialog);
+  });
+  warten.start();
+  oeffnen();
+  QVERIFY(!warten.isActive());
 }
 
 // Asks for the end with "Ende" on the main window.
@@ -264,6 +293,129 @@ class ProgrammlaufTest : public QObject {
       QVERIFY(!p.zeitUeberschritten);
     }
     qunsetenv("TVM5R_PWC2");
+  }
+
+  // An unsaved curve is in the recovery file within seconds. A request to end from outside
+  // (SIGTERM, as at logout) ends the program at once without questions and writes the
+  // settings and the recovery file. The next
+  // start offers it; "Ja" brings back exactly what was drawn, still unsaved: another such end
+  // writes the same contents, and a normal end asks about them and then removes the file.
+  void EndeVonAussenUndWiederherstellung() {
+    Programm p;
+    // A first run leaves the settings that every later run reads and writes alike, so the
+    // configuration copied into the curve file does not change between the runs below.
+    p.antworten = {"OK"};
+    p.Laufen({}, [&](Hauptfenster& f) {
+      p.EndeErwarten();
+      Klicken(f.Knopf(KNOPF_ENDE));
+    });
+    p.gesehen.clear();
+    std::string nachDerAenderung;
+    p.Laufen({}, [&](Hauptfenster& f) {
+      PunktZeichnen(f);
+      // Within seconds of the change, so that a kill 5 s after it loses nothing.
+      QVERIFY(QTest::qWaitFor([&] { return !p.Wiederherstellung().empty(); }, 5000));
+      nachDerAenderung = p.Wiederherstellung();
+      p.EndeErwarten();
+      std::raise(SIGTERM);
+    });
+    QVERIFY(!p.zeitUeberschritten);
+    QCOMPARE(p.ergebnis, 0);
+    QCOMPARE(p.gesehen, QStringList{});
+    QVERIFY(p.IniText().find("[com]") != std::string::npos);
+    const std::string gesichert = p.Wiederherstellung();
+    // After the type text, version and time of writing.
+    constexpr size_t kKopf = 36;
+    QVERIFY(gesichert.size() > kKopf);
+    QVERIFY(nachDerAenderung.substr(kKopf) == gesichert.substr(kKopf));
+
+    p.antworten = {"Ja"};
+    p.Laufen({}, [&](Hauptfenster&) {
+      p.EndeErwarten();
+      std::raise(SIGTERM);
+    });
+    QVERIFY(!p.zeitUeberschritten);
+    QCOMPARE(p.gesehen, QStringList{"Wiederherstellen"});
+    QVERIFY(p.Wiederherstellung().substr(kKopf) == gesichert.substr(kKopf));
+
+    p.antworten = {"Ja", "Nein"};
+    p.Laufen({}, [&](Hauptfenster& f) {
+      p.EndeErwarten();
+      Klicken(f.Knopf(KNOPF_ENDE));
+    });
+    QVERIFY(!p.zeitUeberschritten);
+    QCOMPARE(p.gesehen, (QStringList{"Wiederherstellen", "Wiederherstellen", "Warnung"}));
+    QVERIFY(p.Wiederherstellung().empty());
+  }
+
+  // With the pointer at each edge of the screen (run on 1366 × 768), the two comment dialogs
+  // and the point dialog open inside the screen's available area with the focus in their first
+  // field: typed text with a space lands in the comment and does not press OK.
+  void DialogeAmBildschirmrand() {
+    Programm p;
+    p.LeereIniAnlegen();
+    p.Laufen({"--pwc2"}, [&](Hauptfenster& f) {
+      const QRect bereich = f.screen()->availableGeometry();
+      const QPoint mitte = bereich.center();
+      const QPoint raender[] = {{bereich.right(), mitte.y()},
+                                {mitte.x(), bereich.bottom()},
+                                {bereich.left(), mitte.y()},
+                                {mitte.x(), bereich.top()},
+                                bereich.bottomRight()};
+      PunktZeichnen(f);
+      auto* kurven = qobject_cast<KurvenPanel*>(f.Childpanel(KURVENPNL));
+      f.Childpanel(KURVENPNL)->FensterAktion(KENNLPNL)->trigger();
+      QWidget* kennlinie = f.Childpanel(KENNLPNL);
+      struct Fall {
+        const char* name;
+        int panel;
+        std::function<void()> oeffnen;
+        const char* erstesFeld;
+      };
+      const std::vector<Fall> faelle = {
+          {"Kommentar - Kurve 1", KURVENPNL,
+           [&] { Klicken(kurven->findChild<QPushButton*>("KOMMENTAR")); }, "KOMMENTARTEXT"},
+          {"Kommentar - Kennlinie", KENNLPNL,
+           [&] { Klicken(kennlinie->findChild<QPushButton*>("KOMMENTAR")); }, "KOMMENTARTEXT"},
+          {"Punkt 2", KURVENPNL,
+           [&] {
+             kurven->MenueAktion("PUNKTKOORDINAT")->trigger();
+             QCustomPlot* graph = kurven->Grafik().Graph();
+             QTest::mouseClick(graph, Qt::LeftButton, Qt::NoModifier,
+                               QPoint(qRound(graph->xAxis->coordToPixel(4000)),
+                                      qRound(graph->yAxis->coordToPixel(2000))));
+           },
+           "XSTUNDEN"},
+      };
+      for (const QPoint& rand : raender) {
+        for (const Fall& fall : faelle) {
+          const QString wo = QString("%1 bei %2,%3").arg(fall.name).arg(rand.x()).arg(rand.y());
+          const std::string text = wo.toStdString();
+          f.Childpanel(KURVENPNL)->FensterAktion(fall.panel)->trigger();
+          QCursor::setPos(rand);
+          QString geoeffnet;
+          DialogPruefen(fall.oeffnen, [&](QDialog& dialog) {
+            geoeffnet = dialog.windowTitle();
+            QVERIFY2(bereich.contains(dialog.frameGeometry()), text.c_str());
+            QCOMPARE(dialog.focusWidget()->objectName(), QString(fall.erstesFeld));
+            if (QString(fall.erstesFeld) == "KOMMENTARTEXT")
+              for (char c : std::string(" a b")) QTest::keyClick(dialog.windowHandle(), c);
+            QVERIFY2(dialog.isVisible(), text.c_str());
+            Klicken(dialog.findChild<QPushButton*>("OK"));
+          });
+          QCOMPARE(geoeffnet, QString(fall.name));
+          if (QString(fall.erstesFeld) != "KOMMENTARTEXT") continue;
+          const QString vorschau =
+              f.Childpanel(fall.panel)->findChild<QLineEdit*>("KOMMENTARVORSCHAU")->text();
+          QVERIFY2(vorschau.endsWith(" a b"), text.c_str());
+        }
+      }
+      p.antworten = {"Nein", "Nein"};
+      p.EndeErwarten();
+      EndeKlicken(f);
+    });
+    QVERIFY(!p.zeitUeberschritten);
+    QCOMPARE(p.ergebnis, 0);
   }
 };
 

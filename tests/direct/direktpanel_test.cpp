@@ -141,6 +141,9 @@ void DirektpanelTest::AbfrageMitTimerMessgeraetenUndStreifen() {
   u.shell.dialoge.dateien.push_back(u.tmp.datei("p.txt"));
   QTest::mouseClick(u.Teil<QCheckBox>("DATEISPEICHERN"), Qt::LeftButton);
   u.Teil<QDoubleSpinBox>("ABTASTZEIT")->setValue(0.2);
+  // No extremes before the first reading.
+  QCOMPARE(u.Teil<QDoubleSpinBox>("MIN1")->text(), QString("–"));
+  QCOMPARE(u.Teil<QDoubleSpinBox>("MAX4")->text(), QString("–"));
   auto* abfragen = u.Teil<QPushButton>("ABFRAGEN");
   QTest::mouseClick(abfragen, Qt::LeftButton);
   QVERIFY(u.panel->Timer()->isActive());

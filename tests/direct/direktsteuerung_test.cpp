@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/dateischreiben.h"
 #include "device/novhln1.h"
@@ -159,6 +160,9 @@ TEST(Direktsteuerung, Eingang4AlsStartStoppSignalWirdNieGefragt) {
   EXPECT_EQ(u.anzeige.eingang4, false);
   EXPECT_FALSE(u.d.felder.plot[3]);
   u.d.DirektTimer_Callback();
+  // The second run is not joined to the first: a step without values lies between them.
+  ASSERT_EQ(u.d.Streifen().Schritte().size(), 3u);
+  EXPECT_TRUE(std::isnan(u.d.Streifen().Schritte()[1][0]));
   // The first tick still plots the last analogue reading of input 4, the next one 0.
   EXPECT_EQ(u.d.Streifen().Schritte().back()[3], 50.0);
   u.d.DirektTimer_Callback();

@@ -1,6 +1,7 @@
 // The real desktop program on a real X server (run under xvfb-run), ended from outside as a
 // window manager and the keyboard end it: the close box (WM_DELETE_WINDOW) and Escape end it
 // within 3 s with the settings file written. A program that does not end fails by the limit.
+// A settings folder that cannot be written is reported at the start and at the end.
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,17 @@ void Schliessfeld(Display* anzeige, Window fenster) {
   XSendEvent(anzeige, fenster, False, NoEventMask, &e);
 }
 
-void Escape(Display* anzeige, Window fenster) {
+// The next window mapped with this title, 0 when none came in time.
+Window FensterAbwarten(Display* anzeige, const char* titel) {
+  const Uhr::time_point frist = Uhr::now() + kStartfrist;
+  XEvent ereignis{};
+  while (EreignisAbwarten(anzeige, ereignis, frist))
+    if (ereignis.type == MapNotify && TitelIst(anzeige, ereignis.xmap.window, titel))
+      return ereignis.xmap.window;
+  return 0;
+}
+
+void Taste(Display* anzeige, Window fenster, KeySym taste) {
   XSetInputFocus(anzeige, fenster, RevertToParent, CurrentTime);
   for (int art : {KeyPress, KeyRelease}) {
     XEvent e{};
@@ -105,9 +116,22 @@ void Escape(Display* anzeige, Window fenster) {
     e.xkey.window = fenster;
     e.xkey.root = DefaultRootWindow(anzeige);
     e.xkey.same_screen = True;
-    e.xkey.keycode = XKeysymToKeycode(anzeige, XK_Escape);
+    e.xkey.keycode = XKeysymToKeycode(anzeige, taste);
     XSendEvent(anzeige, fenster, True, art == KeyPress ? KeyPressMask : KeyReleaseMask, &e);
   }
+  XFlush(anzeige);
+}
+
+void Escape(Display* anzeige, Window fenster) {
+  Taste(anzeige, fenster, XK_Escape);
+}
+
+Display* AnzeigeOeffnen() {
+  Display* anzeige = XOpenDisplay(nullptr);
+  if (anzeige == nullptr) return nullptr;
+  XSelectInput(anzeige, DefaultRootWindow(anzeige), SubstructureNotifyMask);
+  XSync(anzeige, False);
+  return anzeige;
 }
 
 }  // namespace
@@ -117,10 +141,8 @@ TEST(KurvengeneratorX11, SchliessfeldUndEscapeBeenden) {
       {"Schließfeld", Schliessfeld}, {"Escape", Escape}};
   for (const auto& [name, weg] : wege) {
     SCOPED_TRACE(name);
-    Display* anzeige = XOpenDisplay(nullptr);
+    Display* anzeige = AnzeigeOeffnen();
     ASSERT_NE(anzeige, nullptr) << "kein X-Server (unter xvfb-run starten)";
-    XSelectInput(anzeige, DefaultRootWindow(anzeige), SubstructureNotifyMask);
-    XSync(anzeige, False);
 
     TempOrdner xdg;
     std::filesystem::create_directories(xdg.pfad() / "tvm5r");
@@ -129,13 +151,7 @@ TEST(KurvengeneratorX11, SchliessfeldUndEscapeBeenden) {
     Programm programm(xdg.pfad().string());
 
     // The main window is mapped when the event loop is about to run.
-    Window fenster = 0;
-    const Uhr::time_point frist = Uhr::now() + kStartfrist;
-    XEvent ereignis{};
-    while (fenster == 0 && EreignisAbwarten(anzeige, ereignis, frist))
-      if (ereignis.type == MapNotify &&
-          TitelIst(anzeige, ereignis.xmap.window, "TVM-5R Kurvengenerator"))
-        fenster = ereignis.xmap.window;
+    const Window fenster = FensterAbwarten(anzeige, "TVM-5R Kurvengenerator");
     ASSERT_NE(fenster, 0u);
 
     weg(anzeige, fenster);
@@ -146,4 +162,25 @@ TEST(KurvengeneratorX11, SchliessfeldUndEscapeBeenden) {
     EXPECT_NE(text.str().find("[com]"), std::string::npos);
     XCloseDisplay(anzeige);
   }
+}
+
+// Settings in a folder that cannot be written (in a read-only file system, which holds for root
+// too): the start reports the failed read before the main window, the end the failed write,
+// and the program ends once that is answered.
+TEST(KurvengeneratorX11, NichtSchreibbareEinstellungenWerdenGemeldet) {
+  Display* anzeige = AnzeigeOeffnen();
+  ASSERT_NE(anzeige, nullptr) << "kein X-Server (unter xvfb-run starten)";
+  Programm programm("/proc/self/tvm5r-test");
+  const Window lesen = FensterAbwarten(anzeige, "Fehler #801202");
+  ASSERT_NE(lesen, 0u);
+  Taste(anzeige, lesen, XK_Return);
+  const Window fenster = FensterAbwarten(anzeige, "TVM-5R Kurvengenerator");
+  ASSERT_NE(fenster, 0u);
+  Schliessfeld(anzeige, fenster);
+  XFlush(anzeige);
+  const Window schreiben = FensterAbwarten(anzeige, "Fehler #800203");
+  ASSERT_NE(schreiben, 0u);
+  Taste(anzeige, schreiben, XK_Return);
+  EXPECT_EQ(programm.EndeAbwarten(kEndeFristMs), 0);
+  XCloseDisplay(anzeige);
 }

@@ -96,6 +96,22 @@ class QtDialogeTest : public QObject {
     Auswahllauf lauf{{"foo.txt"}, {}, {}};
     QCOMPARE(lauf.Laufen(laden), std::optional<std::string>(pfad + "foo.txt"));
   }
+
+  // A text export takes any extension, and a name without one gets ".txt", so that the import
+  // dialog's filter finds the file.
+  void TextexportOhneEndung() {
+    TempOrdner ordner;
+    const std::string pfad = ordner.pfad().string() + "/";
+    Dateiauswahl exportieren =
+        DateiauswahlFuer("*.txt", "Kurven exportieren", Dateiknopf::Speichern, false);
+    exportieren.verzeichnis = ordner.pfad().string();
+    const std::pair<QString, std::string> faelle[] = {{"kurven", "kurven.txt"},
+                                                      {"kurven.csv", "kurven.csv"}};
+    for (const auto& [name, datei] : faelle) {
+      Auswahllauf lauf{{name}, {}, {}};
+      QCOMPARE(lauf.Laufen(exportieren), std::optional<std::string>(pfad + datei));
+    }
+  }
 };
 
 QTEST_MAIN(QtDialogeTest)
