@@ -192,12 +192,17 @@ int KennlLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Fehlerausgabe&
   return KennliniendateiLaden(zustand, konfig, dialoge, *pfad);
 }
 
-int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Kennliniendatei& datei) {
+int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
+                               const Kennliniendatei& datei) {
   const std::vector<Kennlinienpunkt> anfang{Kennlinienpunkt{}};
   if (KennlPunkteUebernehmen(zustand.gKennlinie, datei.abgeschnitten ? anfang : datei.punkte) != 0)
     return -600522;
   zustand.gKennlinie.kommentar = datei.kommentar;
-  zustand.gKennlBegrenzung = RohXInEinheit(datei.konfig, datei.ausgang2);
+  const double ausgang2 = RohXInEinheit(datei.konfig, datei.ausgang2);
+  zustand.gKennlBegrenzung =
+      KonfigurationenVergleichen(konfig, datei.konfig) == 1
+          ? ausgang2
+          : RohYInEinheit(konfig, 2, EinheitInRohY(datei.konfig, 2, ausgang2));
   KennlAnstiegszeitSetzen(zustand, datei.anstiegszeit);
   return 0;
 }
@@ -207,14 +212,13 @@ int KennliniendateiLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Dial
   KennlTitelSetzen(zustand, "");
   Kennliniendatei datei;
   if (const int fehler = KennliniendateiEinlesen(pfad, datei); fehler != 0) return fehler;
-  if (const int fehler = KennliniendateiUebernehmen(zustand, datei); fehler != 0) return fehler;
-  if (KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0) {
-    if (KonfigurationLadenFragen(dialoge))
-      konfig.KonfigurationSetzen(datei.konfig);
-    else  // the box still gets the file's value of output 2, shown in the current unit
-      zustand.gKennlBegrenzung = RohYInEinheit(
-          konfig.gKonfig(), 2, EinheitInRohY(datei.konfig, 2, zustand.gKennlBegrenzung));
-  }
+  const bool laden = KonfigurationenVergleichen(datei.konfig, konfig.gKonfig()) == 0 &&
+                     KonfigurationLadenFragen(dialoge);
+  if (const int fehler =
+          KennliniendateiUebernehmen(zustand, laden ? datei.konfig : konfig.gKonfig(), datei);
+      fehler != 0)
+    return fehler;
+  if (laden) konfig.KonfigurationSetzen(datei.konfig);
   if (datei.abgeschnitten) {
     // Without a file name, saving asks for a new one instead of overwriting the damaged file.
     zustand.gKennlGeaendert = true;

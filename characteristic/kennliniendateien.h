@@ -59,10 +59,12 @@ int KennliniendateiSchreiben(const std::string& pfad, const Kennlinienzustand& z
 
 // Puts a read file into the state: its points (the initial characteristic for a file that ends
 // inside its point data), comment, value of output 2 and rise time. The value of output 2 is
-// stored through the input-1 conversion of the file's own configuration, so it is read back
-// through that one, whichever configuration is current; the rise time becomes the time of its
-// code. -600522 when memory runs out, with the state unchanged.
-int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Kennliniendatei& datei);
+// stored through the input-1 conversion of the file's own configuration and read back through
+// it; shown in another configuration konfig, it becomes the value there of the same raw value,
+// so the box gets the file's value either way. The rise time becomes the time of its code.
+// -600522 when memory runs out, with the state unchanged.
+int KennliniendateiUebernehmen(Kennlinienzustand& zustand, const Konfiguration& konfig,
+                               const Kennliniendatei& datei);
 
 // "Kennlinie speichern" (neuerName false: asks for a path only without a file name) and
 // "Kennlinie speichern unter" (true). On success the title names the file and the state is
@@ -73,9 +75,7 @@ int KennlSpeichern(Kennlinienzustand& zustand, const Konfigzustand& konfig, Dial
 int KennlLaden(Kennlinienzustand& zustand, Konfigzustand& konfig, Fehlerausgabe& fehler);
 // Loads a chosen file: the title loses its file name first; a refused file changes nothing
 // else. The points, comment, value of output 2 and rise time are taken over; when the file's
-// configuration differs, "Konfiguration laden?" asks whether to take it too; kept ("nicht
-// laden"), the value of output 2 is shown in the current unit for the raw value the file's
-// stands for, so that the box gets the file's value either way. Then the title
+// configuration differs, "Konfiguration laden?" asks first whether to take it too. Then the title
 // names the file and the state is unmodified. A file that ends inside its point data gives the
 // initial characteristic with the header's other contents and -322545 ("Die Datei wurde
 // beschädigt."), and leaves the title without a file name and the state modified, so that

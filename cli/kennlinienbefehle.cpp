@@ -32,7 +32,8 @@ int Laden(const std::string& pfad, Kennliniensitzung& k) {
   if (datei.abgeschnitten) return -322545;
   k.konfig = datei.konfig;
   k.dateiAnstiegszeit = datei.anstiegszeit;
-  if (const int code = KennliniendateiUebernehmen(k.zustand, datei); code != 0) return code;
+  if (const int code = KennliniendateiUebernehmen(k.zustand, k.konfig, datei); code != 0)
+    return code;
   k.zustand.gKennlDateiname = pfad;
   return 0;
 }

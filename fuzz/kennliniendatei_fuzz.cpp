@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
 
   Kennlinienzustand zustand;
   Pruefen(KennlAnlegen(zustand) == 0);
-  Pruefen(KennliniendateiUebernehmen(zustand, datei) == 0);
+  Pruefen(KennliniendateiUebernehmen(zustand, datei.konfig, datei) == 0);
   Pruefen(zustand.gKennlinie.anzahlPunkte() >= 1);
   std::vector<uint8_t> abbild;
   const int code = KennlAbbildErstellen(zustand.gKennlinie, 0, 0, abbild);
