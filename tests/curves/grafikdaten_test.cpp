@@ -105,9 +105,10 @@ TEST(Grafikdaten, AnsichtHinterDemEndeUndUebersicht) {
   EXPECT_EQ(d.uebersicht.t, (std::vector<double>{0, 20000, 30000}));
   EXPECT_EQ(d.uebersicht.y, (std::vector<double>{100, 3000, 100}));
 
-  // A view ending on the curve's end still plots the closing segment.
+  // A view starting at the curve's end still plots the closing segment.
   satz.ansicht = {30000, 39999};
-  EXPECT_FALSE(GrafikdatenBerechnen(satz, Kurvendarstellung{}, 800, 300).aktuell.punkte.Leer());
+  EXPECT_FALSE(
+      GrafikdatenBerechnen(satz, Kurvendarstellung{}, 800, 300).aktuell.schlusslinie.Leer());
 
   // With the initial curve, the whole curve is 0..9999 and the frame spans the overview.
   Kurvensatz neu;
@@ -116,6 +117,34 @@ TEST(Grafikdaten, AnsichtHinterDemEndeUndUebersicht) {
   EXPECT_EQ(g.xMin, 0);
   EXPECT_EQ(g.xMax, 10000);
   EXPECT_EQ(g.kleinXMax, 10000);
+}
+
+TEST(Grafikdaten, PunktmarkenNurWoPunkteAuseinanderstehen) {
+  // Points at 0, 1000, 1250 and 3250 us, the curve ends at 4250 us.
+  Kurvensatz satz;
+  satz.aktuelleKurve().punkte = {{10, 4, 9}, {20, 1, 9}, {30, 8, 9}, {40, 4, 9}};
+  struct Fall {
+    Ansicht ansicht;
+    int spalten;
+    std::vector<double> marken;
+  };
+  const Fall faelle[] = {
+      {{0, 4249}, 425, {0, 1000, 1250, 3250}},  // 10 us per column: all apart
+      {{0, 4249}, 50, {0, 3250}},               // 85 us: 1000 and 1250 lie 3 columns apart
+      {{0, 4249}, 10, {}},                      // 425 us: every point next to another
+      {{0, 1149}, 115, {0, 1000}},              // 1250 lies 10 columns after the view
+      {{1200, 3199}, 200, {1250, 3250}},        // 3250 lies 5 columns after it: half shown
+      {{1200, 3189}, 199, {1250}},              // 6 columns: out of sight
+      {{1310, 3199}, 189, {3250}}};             // 1250 lies 6 columns before the view
+  for (const Fall& f : faelle) {
+    satz.ansicht = f.ansicht;
+    const Grafikdaten d = GrafikdatenBerechnen(satz, Kurvendarstellung{}, f.spalten, 100);
+    EXPECT_EQ(d.aktuell.punkte.t, f.marken) << f.ansicht.gAnsichtEnde << " " << f.spalten;
+  }
+  // A read-back curve at full view: a point per time unit, no markers.
+  Kurvensatz gelesen = GeleseneKurve();
+  AnsichtGesamtkurve(gelesen);
+  EXPECT_TRUE(GrafikdatenBerechnen(gelesen, Kurvendarstellung{}, 1200, 100).aktuell.punkte.Leer());
 }
 
 TEST(Grafikdaten, HintergrundkurvenFolgenDenSchaltern) {
