@@ -61,6 +61,7 @@ class KurvengrafikTest : public QObject {
   Q_OBJECT
  private slots:
   void WenigePunkteJePlottableBeiSchwerenKurven();
+  void BildpufferWieGemalt();
   void AnsichtHinterDemEndeUndStufen();
   void YAchseInDerEinheitUndYZoom();
   void CursorMeldetZiehenUndLoslassen();
@@ -90,6 +91,31 @@ void KurvengrafikTest::WenigePunkteJePlottableBeiSchwerenKurven() {
     // A narrower graph gets fewer columns.
     u.grafik.Graph()->resize(300, 400);
     QVERIFY(u.Stufen()->dataCount() <= 4 * 300 + 8);
+  }
+}
+
+void KurvengrafikTest::BildpufferWieGemalt() {
+  // The runs written straight into the graph's image buffer give the picture the painter gives
+  // (toPixmap paints without those buffers), for dense and for sparse curves.
+  for (Kurvensatz satz : {LangeKurven(), GeleseneKurve()}) {
+    Umgebung u;
+    u.satz = satz;
+    AnsichtGesamtkurve(u.satz);
+    const double dauer = Kurvendauer(u.satz.aktuelleKurve());
+    for (const Ansicht ansicht : {u.satz.ansicht, Ansicht{dauer / 2, dauer / 2 + dauer / 500}}) {
+      u.satz.ansicht = ansicht;
+      u.grafik.KurvengrafikNeuZeichnen({3, {true, true, true, true}, false});
+      QCustomPlot* plot = u.grafik.Graph();
+      plot->replot(QCustomPlot::rpImmediateRefresh);
+      const QRect flaeche = plot->axisRect()->rect();
+      const QImage gepuffert = plot->grab(flaeche).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage gemalt = plot->toPixmap(plot->width(), plot->height())
+                                .toImage()
+                                .copy(flaeche)
+                                .convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(gepuffert, gemalt);
+      QVERIFY(Umgebung::Pixel(plot, 0x0000FF) > 500);
+    }
   }
 }
 
