@@ -4,7 +4,7 @@
 #include <QMap>
 #include <QWidget>
 
-#include "app/panelverwaltung.h"
+#include "base/panelverwaltung.h"
 
 class QCheckBox;
 class QPushButton;

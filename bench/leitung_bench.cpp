@@ -19,9 +19,9 @@
 #include "characteristic/kennlinientransfer.h"
 #include "device/geraetezugang.h"
 #include "device/novhln1.h"
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
-#include "sim/ptyserver.h"
+#include "platform/posix/ptyserver.h"
 
 namespace {
 

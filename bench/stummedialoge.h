@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs that show nothing, for benchmarks: questions take their first button.
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 
 class StummeDialoge : public Dialoge {
  public:

@@ -1,6 +1,6 @@
 #include "characteristic/kennlinienangaben.h"
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "characteristic/kennlinienabbild.h"
 
 std::string KennlKommentarVorschau(const std::string& kommentar) {

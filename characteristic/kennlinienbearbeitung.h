@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfiguration.h"
 #include "editor/naechsterpunkt.h"

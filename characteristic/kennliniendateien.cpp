@@ -7,9 +7,9 @@
 #include <new>
 #include <sstream>
 
-#include "app/bytes.h"
-#include "app/dateischreiben.h"
-#include "app/zeichensatz.h"
+#include "base/bytes.h"
+#include "base/dateischreiben.h"
+#include "base/zeichensatz.h"
 #include "config/konfigbytes.h"
 #include "editor/speicherfrage.h"
 

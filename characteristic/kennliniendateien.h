@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/dialoge.h"
-#include "app/fehlerausgabe.h"
+#include "base/dialoge.h"
+#include "base/fehlerausgabe.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 

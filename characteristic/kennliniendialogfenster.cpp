@@ -3,7 +3,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "characteristic/kennliniengraphen.h"
 #include "ui/eingabedialog.h"
 

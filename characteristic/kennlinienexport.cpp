@@ -6,7 +6,7 @@
 #include <new>
 #include <system_error>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "characteristic/kennlinienundo.h"
 #include "editor/textzeilen.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "characteristic/kennlinienzustand.h"
 
 // Characters of a line that the import reads; the rest of a longer line is ignored.

@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <new>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "ui/einheitenticker.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"

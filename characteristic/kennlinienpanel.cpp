@@ -19,8 +19,8 @@
 #include <memory>
 #include <utility>
 
-#include "app/fehlerausgabe.h"
-#include "app/panelverwaltung.h"
+#include "base/fehlerausgabe.h"
+#include "base/panelverwaltung.h"
 #include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennlinienangaben.h"
 #include "characteristic/kennliniendateien.h"

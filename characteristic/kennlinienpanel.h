@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-#include "app/programmende.h"
+#include "base/programmende.h"
 #include "characteristic/kennlinienbearbeitung.h"
 #include "characteristic/kennliniendialogfenster.h"
 #include "characteristic/kennliniengraphen.h"

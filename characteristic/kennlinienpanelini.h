@@ -1,8 +1,8 @@
 #pragma once
 // The section "kennlinie" of the settings file: the characteristic panel's display mode.
 
-#include "app/einstellungen.h"
-#include "app/ini.h"
+#include "base/einstellungen.h"
+#include "base/ini.h"
 
 // The display modes: 1 "Linien", 2 "Stufen", 3 "Linien + Stufen".
 inline constexpr int kKennlDarstellungStandard = 3;

@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "app/dialoge.h"
-#include "app/fehlerausgabe.h"
+#include "base/dialoge.h"
+#include "base/fehlerausgabe.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfiguration.h"
 #include "device/geraetezugang.h"

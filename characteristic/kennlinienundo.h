@@ -2,7 +2,7 @@
 // Undo and redo of the characteristic's points through the ten-step ring, and the enabled state
 // of "Rückgängig" and "Wiederherstellen" that the panel mirrors.
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "characteristic/kennlinienzustand.h"
 
 // Before every change of the points: marks the characteristic modified and stores its points.

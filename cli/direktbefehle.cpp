@@ -1,21 +1,19 @@
 #include "cli/direktbefehle.h"
 
-#include <signal.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <ctime>
 
-#include "app/einstellungen.h"
+#include "base/einstellungen.h"
 #include "cli/argumente.h"
 #include "cli/geraetesitzung.h"
 #include "config/konfigdatei.h"
 #include "config/konfigini.h"
 #include "direct/direktpanelini.h"
 #include "direct/direktsteuerung.h"
+#include "platform/endesignale.h"
 
 namespace {
 
@@ -138,34 +136,6 @@ class Protokolldialoge : public Dialoge {
   std::string datei_;
 };
 
-// Ctrl-C and SIGTERM wait until the next pause between two samples, so a sample is never cut.
-class Abbruchsignale {
- public:
-  Abbruchsignale() {
-    sigemptyset(&signale_);
-    sigaddset(&signale_, SIGINT);
-    sigaddset(&signale_, SIGTERM);
-    sigprocmask(SIG_BLOCK, &signale_, &vorher_);
-  }
-  ~Abbruchsignale() { sigprocmask(SIG_SETMASK, &vorher_, nullptr); }
-  // Waits until the time; true when a signal came first (it is then taken).
-  bool Warten(Uhrzeit::time_point bis) {
-    for (;;) {
-      const auto rest = bis - Uhrzeit::now();
-      if (rest <= Uhrzeit::duration::zero()) return false;
-      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(rest).count();
-      const timespec zeit{static_cast<time_t>(ns / 1'000'000'000),
-                          static_cast<long>(ns % 1'000'000'000)};
-      if (sigtimedwait(&signale_, nullptr, &zeit) >= 0) return true;
-      if (errno != EINTR && errno != EAGAIN) return false;
-    }
-  }
-
- private:
-  sigset_t signale_;
-  sigset_t vorher_;
-};
-
 // protokoll DATEI --intervall S [--dauer S] [--konfig DATEI.sko]
 int Protokoll(Sitzung& s, const Argumente& argumente) {
   Argumente a = argumente;
@@ -185,7 +155,8 @@ int Protokoll(Sitzung& s, const Argumente& argumente) {
   if (const int code = s.PortOeffnen(); code != 0) return code;
   Direktsteuerung& st = d.steuerung;
   st.felder.dateiSpeichern = true;
-  Abbruchsignale signale;
+  // Ctrl-C, SIGTERM and a closed terminal end the record in the next pause between two samples.
+  Endesignale signale;
   const int start = st.AbfrageStarten();
   if (!st.AbfrageLaeuft() || !st.ProtokollOffen()) {
     st.AbfrageBeenden();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "cli/sitzung.h"
 #include "device/geraetezugang.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 
 class KonsolenDialoge : public Dialoge {
  public:

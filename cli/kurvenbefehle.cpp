@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/dateischreiben.h"
-#include "app/fehlerausgabe.h"
+#include "base/dateischreiben.h"
+#include "base/fehlerausgabe.h"
 #include "cli/argumente.h"
 #include "cli/geraetesitzung.h"
 #include "cli/unterbefehle.h"

@@ -1,14 +1,14 @@
 // tvm5r: the command-line tool for test benches and scripts.
 
-#include <unistd.h>
-
 #include <iostream>
 
 #include "cli/hauptprogramm.h"
-#include "device/posixport.h"
+#include "platform/konsole.h"
+#include "platform/systemports.h"
 
 int main(int argc, char** argv) {
-  PosixPortfabrik fabrik;
-  return CliAusfuehren(std::vector<std::string>(argv + 1, argv + argc), fabrik, std::cout,
-                       std::cerr, isatty(STDERR_FILENO) == 1);
+  KonsoleEinrichten();
+  const auto ports = Maschinenports();
+  return CliAusfuehren(std::vector<std::string>(argv + 1, argv + argc), *ports, std::cout,
+                       std::cerr, FehlerausgabeIstTerminal());
 }

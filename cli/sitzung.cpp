@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/fehlerkatalog.h"
+#include "base/fehlerkatalog.h"
 #include "device/novhln1.h"
 
 namespace {

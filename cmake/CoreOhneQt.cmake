@@ -11,7 +11,7 @@ endforeach()
 
 set(treffer "")
 set(anzahl 0)
-foreach(ordner app config curves characteristic direct device)
+foreach(ordner app base config curves characteristic direct device editor)
   file(GLOB dateien "${WURZEL}/${ordner}/*.h" "${WURZEL}/${ordner}/*.cpp")
   foreach(datei IN LISTS dateien)
     get_filename_component(d "${datei}" DIRECTORY)

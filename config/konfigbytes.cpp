@@ -1,7 +1,7 @@
 #include "config/konfigbytes.h"
 
-#include "app/bytes.h"
-#include "app/zeichensatz.h"
+#include "base/bytes.h"
+#include "base/zeichensatz.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "app/bytes.h"
-#include "app/dateischreiben.h"
+#include "base/bytes.h"
+#include "base/dateischreiben.h"
 #include "config/konfigbytes.h"
 
 namespace {

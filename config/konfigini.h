@@ -1,8 +1,8 @@
 #pragma once
 // The section "konfig" of the settings file.
 
-#include "app/einstellungen.h"
-#include "app/ini.h"
+#include "base/einstellungen.h"
+#include "base/ini.h"
 #include "config/konfigzustand.h"
 
 // Starts from the defaults; a missing or unusable value keeps its default, a missing unit text

@@ -17,9 +17,9 @@
 #include <optional>
 #include <utility>
 
-#include "app/fehlerausgabe.h"
-#include "app/panelverwaltung.h"
-#include "app/zeichensatz.h"
+#include "base/fehlerausgabe.h"
+#include "base/panelverwaltung.h"
+#include "base/zeichensatz.h"
 #include "config/konfigdatei.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"

@@ -1,6 +1,6 @@
 #include "config/konfigzustand.h"
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 
 namespace {
 

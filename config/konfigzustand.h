@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "config/konfiguration.h"
 
 // The configuration panel's fields: a second copy of the record that the user edits.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 
 std::string KommentarKuerzen(const std::string& text) {
   return Utf8Kuerzen(text, kKommentarMax);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "config/konfiguration.h"
 #include "curves/kurvendialoge.h"
 #include "curves/kurvensatz.h"

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/dialoge.h"
-#include "app/fehlerausgabe.h"
+#include "base/dialoge.h"
+#include "base/fehlerausgabe.h"
 #include "config/konfiguration.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "curves/kurvenundo.h"
 #include "editor/textzeilen.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <new>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "ui/einheitenticker.h"
 #include "ui/grafikbildlauf.h"
 #include "ui/grafikcursor.h"

@@ -21,8 +21,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/fehlerausgabe.h"
-#include "app/panelverwaltung.h"
+#include "base/fehlerausgabe.h"
+#include "base/panelverwaltung.h"
 #include "curves/geradenbearbeitung.h"
 #include "curves/kurvenangaben.h"
 #include "curves/kurvendateien.h"

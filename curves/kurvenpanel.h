@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/programmende.h"
+#include "base/programmende.h"
 #include "config/konfigzustand.h"
 #include "curves/grafikdaten.h"
 #include "curves/kurvenbearbeitung.h"

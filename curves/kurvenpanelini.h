@@ -2,8 +2,8 @@
 // The section "kurven" of the settings file: the curves panel's display mode, and the
 // background toggles, which the file may preset but the program never writes.
 
-#include "app/einstellungen.h"
-#include "app/ini.h"
+#include "base/einstellungen.h"
+#include "base/ini.h"
 #include "curves/grafikdaten.h"
 
 // "darstellung" 1..3 is taken, anything else (also a missing key) gives 3. "hintergrund1" ..

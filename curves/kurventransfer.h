@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "app/dialoge.h"
-#include "app/fehlerausgabe.h"
+#include "base/dialoge.h"
+#include "base/fehlerausgabe.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvenabbild.h"
 #include "curves/kurvensatz.h"

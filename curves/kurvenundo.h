@@ -2,7 +2,7 @@
 // Undo and redo of the current curve's points through its ring of ten snapshots, and the
 // enabled state of "Rückgängig" and "Wiederherstellen" that the panel mirrors.
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "curves/kurvensatz.h"
 
 // Before every accepted change of the current curve: marks the set modified and stores the

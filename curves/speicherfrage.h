@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "curves/kurvensatz.h"
 
 // 0 = go on, 1 = cancel. Without changes nothing is asked. "Ja" saves through speichern (the

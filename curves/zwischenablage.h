@@ -2,8 +2,8 @@
 // The clipboard shared by the four curves: copy, cut, delete and paste of the marked points of
 // the current curve.
 
-#include "app/dialoge.h"
-#include "app/fehlerausgabe.h"
+#include "base/dialoge.h"
+#include "base/fehlerausgabe.h"
 #include "curves/kurvensatz.h"
 
 // "Kopieren": the marked points into the clipboard; nothing marked keeps it. 0 or -600460.

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/einstellungen.h"
-#include "app/fehlerausgabe.h"
-#include "app/ini.h"
+#include "base/einstellungen.h"
+#include "base/fehlerausgabe.h"
+#include "base/ini.h"
 #include "device/comport.h"
 #include "device/geraetesuche.h"
 #include "device/geraetezugang.h"

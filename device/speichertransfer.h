@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "device/comport.h"
 
 inline constexpr int kBlockGroesse = 64;

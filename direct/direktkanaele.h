@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/festkomma.h"
+#include "base/festkomma.h"
 
 #include "config/konfiguration.h"
 

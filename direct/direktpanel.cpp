@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/fehlerausgabe.h"
-#include "app/panelverwaltung.h"
+#include "base/fehlerausgabe.h"
+#include "base/panelverwaltung.h"
 #include "curves/kurvenmenues.h"
 #include "direct/direkthilfetexte.h"
 #include "direct/drehregler.h"

@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "app/programmende.h"
+#include "base/programmende.h"
 #include "config/konfigzustand.h"
 #include "device/geraetezugang.h"
 #include "direct/direktsteuerung.h"

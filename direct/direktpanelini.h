@@ -2,8 +2,8 @@
 // The section "direkt" of the settings file: the strip chart's trace toggles and the output
 // limits of the direct input/output.
 
-#include "app/einstellungen.h"
-#include "app/ini.h"
+#include "base/einstellungen.h"
+#include "base/ini.h"
 #include "direct/direktsteuerung.h"
 
 // "kurve1".."kurve4": non-zero shows the trace, 0 hides it, a missing or unusable value shows

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 #include "device/novhln1.h"
 
 namespace {

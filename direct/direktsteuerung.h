@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "config/konfiguration.h"
 #include "device/geraetezugang.h"
 #include "direct/direktkanaele.h"

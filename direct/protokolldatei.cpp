@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "direct/direktkanaele.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/programmende.h"
+#include "base/programmende.h"
 
 int UngespeicherteAenderungenFragen(const bool& geaendert, const std::string& dateiname,
                                     const std::string& ohneName, Fehlerausgabe& fehler,

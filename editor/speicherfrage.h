@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 
 // 0 = go on, 1 = cancel. Without changes nothing is asked. The question names the file part of
 // dateiname, or ohneName without a file. "Ja" saves through speichern (0 on success); a failed

@@ -6,7 +6,7 @@
 #include <istream>
 #include <string>
 
-#include "app/festkomma.h"
+#include "base/festkomma.h"
 
 // Lines of a stream with at most `hoechstens` characters each (without the line end, LF or
 // CR LF); the rest of a longer line is ignored.

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ini.h"
+#include "base/ini.h"
 #include "bench/stummedialoge.h"
 #include "config/konfigini.h"
 #include "curves/kurvenpanelini.h"

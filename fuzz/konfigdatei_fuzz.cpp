@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "config/konfigbytes.h"
 #include "config/konfigdatei.h"
 #include "fuzz/pruefen.h"

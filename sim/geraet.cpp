@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "device/novhln1.h"
 #include "device/speichertransfer.h"
 

@@ -1,42 +1,18 @@
 // tvm5r-sim: simulated devices on a pseudo-terminal, used like a box on a serial port.
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
-#include "device/portsuche.h"
+#include "platform/endesignale.h"
+#include "platform/posix/portsuche.h"
 #include "sim/portlink.h"
-#include "sim/ptyserver.h"
+#include "platform/posix/ptyserver.h"
 #include "sim/simoptionen.h"
 
 namespace {
-
-// Written to by the signal handler; the serving loop ends when it becomes readable.
-int gStopSchreiben = -1;
-
-void StopSignal(int) {
-  const int gesichert = errno;
-  const char c = 's';
-  [[maybe_unused]] const ssize_t n = write(gStopSchreiben, &c, 1);
-  errno = gesichert;
-}
-
-bool SignaleEinrichten(int stopSchreiben) {
-  gStopSchreiben = stopSchreiben;
-  struct sigaction aktion {};
-  aktion.sa_handler = StopSignal;
-  sigemptyset(&aktion.sa_mask);
-  for (int signal : {SIGINT, SIGTERM, SIGHUP})
-    if (sigaction(signal, &aktion, nullptr) != 0) return false;
-  return std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
-}
 
 int Fehler(const std::string& text) {
   std::cerr << "tvm5r-sim: " << text << '\n';
@@ -63,9 +39,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  int stopRohr[2];
-  if (pipe2(stopRohr, O_CLOEXEC | O_NONBLOCK) != 0 || !SignaleEinrichten(stopRohr[1]))
-    return Fehler("Signale nicht eingerichtet");
+  const Endesignale signale;
+  if (!signale.Eingerichtet()) return Fehler("Signale nicht eingerichtet");
 
   SimLeitung leitung(optionen.seed);
   SimLeitungEinrichten(optionen, leitung);
@@ -87,7 +62,7 @@ int main(int argc, char** argv) {
   if (link) std::cout << " COM " << optionen.com;
   std::cout << std::endl;
 
-  const int ergebnis = pty.Laufen(leitung, optionen.baud, stopRohr[0]);
+  const int ergebnis = pty.Laufen(leitung, optionen.baud, signale.Deskriptor());
   if (!optionen.speicher.empty() && !erstes.SpeicherSpeichern(optionen.speicher))
     return Fehler("Speicherdatei " + optionen.speicher + " nicht geschrieben");
   return ergebnis == 0 ? 0 : Fehler("Pseudo-Terminal gestört");

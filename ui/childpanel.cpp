@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/panelverwaltung.h"
+#include "base/panelverwaltung.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/verbindungsbild.h"

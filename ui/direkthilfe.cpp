@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/panelverwaltung.h"
+#include "base/panelverwaltung.h"
 
 Direkthilfe::Direkthilfe(Panelverwaltung& panels, QWidget* hauptfenster)
     : panels_(panels), hauptfenster_(hauptfenster) {}

@@ -10,7 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 
 class QtDialoge : public Dialoge {
  public:

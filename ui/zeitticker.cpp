@@ -1,6 +1,6 @@
 #include "ui/zeitticker.h"
 
-#include "app/zeitachse.h"
+#include "base/zeitachse.h"
 
 void Zeitticker::generate(const QCPRange& range, const QLocale& locale, QChar, int,
                           QVector<double>& ticks, QVector<double>* subTicks,

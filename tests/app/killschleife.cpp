@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 
 namespace fs = std::filesystem;
 

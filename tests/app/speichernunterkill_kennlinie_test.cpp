@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "characteristic/kennliniendateien.h"
 #include "tests/app/killschleife.h"
 #include "tests/support/tempordner.h"

@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-#include "app/dateischreiben.h"
-#include "app/ini.h"
+#include "base/dateischreiben.h"
+#include "base/ini.h"
 #include "config/konfigdatei.h"
 #include "curves/kurvendateien.h"
 #include "tests/app/killschleife.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/bytes.h"
-#include "app/dateischreiben.h"
+#include "base/bytes.h"
+#include "base/dateischreiben.h"
 #include "config/konfigbytes.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
 #include "tests/support/tempordner.h"

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "tests/characteristic/kennlinientesthilfe.h"
 #include "tests/support/tempordner.h"
 

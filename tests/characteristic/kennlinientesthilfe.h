@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfiguration.h"
 #include "tests/support/skriptdialoge.h"

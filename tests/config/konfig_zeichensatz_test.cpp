@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dateischreiben.h"
-#include "app/einstellungen.h"
+#include "base/dateischreiben.h"
+#include "base/einstellungen.h"
 #include "config/konfigdatei.h"
 #include "config/konfigini.h"
 #include "tests/config/konfigtestfelder.h"

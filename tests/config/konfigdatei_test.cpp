@@ -6,8 +6,8 @@
 #include <fstream>
 #include <limits>
 
-#include "app/dateischreiben.h"
-#include "app/ini.h"
+#include "base/dateischreiben.h"
+#include "base/ini.h"
 #include "config/konfigbytes.h"
 #include "config/konfigini.h"
 #include "tests/config/konfigtestfelder.h"

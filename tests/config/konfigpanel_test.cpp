@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/fehlerausgabe.h"
-#include "app/ini.h"
-#include "app/panelverwaltung.h"
-#include "app/zeichensatz.h"
+#include "base/fehlerausgabe.h"
+#include "base/ini.h"
+#include "base/panelverwaltung.h"
+#include "base/zeichensatz.h"
 #include "config/konfigdatei.h"
 #include "config/konfigini.h"
 #include "config/konfigpanel.h"

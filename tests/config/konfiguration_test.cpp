@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 
 TEST(Konfiguration, Umrechnungen) {
   Konfiguration konfig;

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "app/ini.h"
+#include "base/ini.h"
 #include "config/konfigini.h"
 #include "tests/config/konfigtestfelder.h"
 #include "tests/support/skriptdialoge.h"

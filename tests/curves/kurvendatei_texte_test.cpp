@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/dateischreiben.h"
-#include "app/zeichensatz.h"
+#include "base/dateischreiben.h"
+#include "base/zeichensatz.h"
 #include "config/konfigbytes.h"
 #include "curves/kurvenangaben.h"
 #include "curves/kurvendateien.h"

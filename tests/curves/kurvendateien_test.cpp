@@ -8,8 +8,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/dateischreiben.h"
-#include "app/fehlerkatalog.h"
+#include "base/dateischreiben.h"
+#include "base/fehlerkatalog.h"
 #include "config/konfigbytes.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"

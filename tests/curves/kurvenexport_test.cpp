@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 

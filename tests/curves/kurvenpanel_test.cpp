@@ -19,7 +19,7 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "curves/kurvengrafik.h"
 #include "curves/kurvenpanel.h"
 #include "curves/kurvenpanelini.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "config/konfiguration.h"
 #include "curves/kurvenbearbeitung.h"
 #include "tests/support/skriptdialoge.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
 #include "tests/device/ptybox.h"
 #include "tests/device/zaehlfabrik.h"

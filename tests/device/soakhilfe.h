@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "device/geraetezugang.h"
 #include "tests/device/soakmaschine.h"
 #include "tests/support/skriptdialoge.h"

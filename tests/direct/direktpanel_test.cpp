@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "device/novhln1.h"
 #include "direct/drehregler.h"
 #include "direct/zeigerinstrument.h"

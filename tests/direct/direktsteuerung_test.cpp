@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "device/novhln1.h"
 #include "direct/direktpanelini.h"
 #include "sim/inprozessport.h"

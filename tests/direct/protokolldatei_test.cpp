@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "tests/support/tempordner.h"
 
 TEST(Protokolldatei, KopfzeilenUndSpaltenMitDenGenauigkeitenDerKanaele) {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "cli/hauptprogramm.h"
 #include "config/konfigdatei.h"
 #include "sim/inprozessport.h"

@@ -12,11 +12,11 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/dateischreiben.h"
-#include "app/zeichensatz.h"
+#include "base/dateischreiben.h"
+#include "base/zeichensatz.h"
 #include "config/konfigdatei.h"
 #include "device/novhln1.h"
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "direct/direktpanel.h"
 #include "direct/drehregler.h"
 #include "tests/integration/prozesse.h"

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennlinientransfer.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "curves/kurvendateien.h"
 #include "tests/integration/prozesse.h"
 #include "tests/support/tempordner.h"

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "cli/hauptprogramm.h"
 #include "curves/kurvendateien.h"
 #include "curves/kurvenexport.h"

@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "device/novhln1.h"
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
-#include "sim/ptyserver.h"
+#include "platform/posix/ptyserver.h"
 
 namespace {
 

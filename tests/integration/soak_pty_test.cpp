@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "device/novhln1.h"
-#include "device/posixport.h"
+#include "platform/posix/posixport.h"
 #include "tests/device/soaktabelle.h"
 #include "tests/integration/prozesse.h"
 #include "tests/support/tempordner.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dateischreiben.h"
+#include "base/dateischreiben.h"
 #include "cli/hauptprogramm.h"
 #include "sim/inprozessport.h"
 #include "tests/support/tempordner.h"

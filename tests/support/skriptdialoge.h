@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialoge.h"
+#include "base/dialoge.h"
 
 struct GezeigteMeldung {
   std::string titel;

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/fehlerausgabe.h"
-#include "app/panelverwaltung.h"
+#include "base/fehlerausgabe.h"
+#include "base/panelverwaltung.h"
 #include "tests/support/skriptdialoge.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fehlerausgabe.h"
+#include "base/fehlerausgabe.h"
 #include "device/geraetezugang.h"
 
 // The device access on the test's ports; the open port and the address as the test sets them.
