@@ -13,6 +13,8 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
   using Art = Schreibergebnis::Art;
   if (pfad.empty()) return {Art::NichtGeoeffnet, 0};
   const fs::path ziel = fs::u8path(pfad);
+  std::error_code fehler;
+  if (fs::is_directory(ziel, fehler)) return {Art::NichtGeoeffnet, 0};
   const fs::path temp = ziel.parent_path() / (praefix + "0-0" + endung);
   std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
   if (!datei.is_open()) return {Art::NichtGeoeffnet, 0};
@@ -21,7 +23,6 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
     if (!datei) return {Art::NichtGeschrieben, i};
   }
   datei.close();
-  std::error_code fehler;
   fs::rename(temp, ziel, fehler);
   if (fehler) {
     fs::remove(temp, fehler);
