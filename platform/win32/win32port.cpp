@@ -51,7 +51,15 @@ bool Einstellen(HANDLE h, const Leitungseinstellung& e) {
   dcb.fNull = FALSE;
   dcb.fAbortOnError = FALSE;
   const DWORD schlange = static_cast<DWORD>(e.schlangenGroesse);
-  return SetupComm(h, schlange, schlange) != 0 && SetCommState(h, &dcb) != 0;
+  if (SetupComm(h, schlange, schlange) == 0) return false;
+  if (SetCommState(h, &dcb) != 0) return true;
+  // A pseudo-terminal behind a COM name (Wine) has no parity bit and 8 data bits whatever is
+  // asked, and may refuse other settings; everything else takes effect. A real port's driver
+  // takes what is asked.
+  dcb.ByteSize = 8;
+  dcb.Parity = NOPARITY;
+  dcb.fParity = FALSE;
+  return SetCommState(h, &dcb) != 0;
 }
 
 // Milliseconds for the port's time-outs: at least 1, as 0 would mean "no time-out".
