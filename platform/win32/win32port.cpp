@@ -94,16 +94,16 @@ class Win32Port : public ComPort {
     return ok != 0 ? 0 : -1;
   }
 
-  // A read waits at most the time-out for the first byte and returns at once with what has
-  // arrived; a write waits at most the time-out for the line to take the bytes.
+  // A read waits at most the time-out for the bytes asked; a write waits at most the time-out
+  // for the line to take them.
   int TimeoutSetzen(double sekunden) override {
     if (h_ == INVALID_HANDLE_VALUE || aufgelegt_) return -1;
     if (!std::isfinite(sekunden) || sekunden < 0.0 || sekunden > 1.0e6) return -1;
     const DWORD ms = Millisekunden(
         std::chrono::duration_cast<Uhr::duration>(std::chrono::duration<double>(sekunden)));
     COMMTIMEOUTS t{};
-    t.ReadIntervalTimeout = MAXDWORD;
-    t.ReadTotalTimeoutMultiplier = MAXDWORD;
+    t.ReadIntervalTimeout = 0;
+    t.ReadTotalTimeoutMultiplier = 0;
     t.ReadTotalTimeoutConstant = ms;
     t.WriteTotalTimeoutMultiplier = 0;
     t.WriteTotalTimeoutConstant = ms;
@@ -193,16 +193,28 @@ class Win32Port : public ComPort {
       Sleep(1);
   }
 
-  // Fills the buffer with what has arrived, waiting at most the time-out for the first byte.
+  // Fills the buffer with what has arrived, waiting at most the time-out for the first byte:
+  // one byte first (some drivers, Wine's among them, wait for a full buffer otherwise), then
+  // what the input queue holds, which is there at once.
   bool Nachladen() {
     pos_ = ende_ = 0;
     DWORD n = 0;
-    if (ReadFile(h_, puffer_, sizeof puffer_, &n, nullptr) == 0) {
+    if (ReadFile(h_, puffer_, 1, &n, nullptr) == 0) {
       aufgelegt_ = true;
       return false;
     }
-    ende_ = n;
-    return n > 0;
+    DWORD fehler = 0;
+    COMSTAT status{};
+    // A line that hung up reads as empty until the time-out; it no longer reports its state.
+    if (Ergebnis(ClearCommError(h_, &fehler, &status)) != 0 || n == 0) return false;
+    const DWORD mehr = std::min<DWORD>(status.cbInQue, sizeof puffer_ - 1);
+    DWORD m = 0;
+    if (mehr > 0 && ReadFile(h_, puffer_ + 1, mehr, &m, nullptr) == 0) {
+      aufgelegt_ = true;
+      return false;
+    }
+    ende_ = 1 + m;
+    return true;
   }
 
   HANDLE h_;
