@@ -32,7 +32,9 @@ class ComPort {
   virtual int TimeoutSetzen(double sekunden) = 0;
   // Bytes written, negative on failure.
   virtual int Schreiben(const uint8_t* daten, size_t anzahl) = 0;
-  // The next byte 0..255, negative on time-out or failure; waits at most the time-out.
+  // The next byte 0..255, negative on time-out or failure; waits at most the time-out. A line
+  // that checks parity marks a byte it received garbled as 0xFF 0x00 byte and sends a received
+  // 0xFF as 0xFF 0xFF.
   virtual int ByteLesen() = 0;
   // Bytes not yet sent, negative on failure.
   virtual int AusgangsschlangeLaenge() = 0;
@@ -48,6 +50,8 @@ class Portfabrik {
   virtual ~Portfabrik() = default;
   // The opened port, or nullptr when port number nummer cannot be opened with these settings.
   virtual std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) = 0;
+  // The last Oeffnen that failed met a port that another program holds.
+  virtual bool ZuletztBelegt() const { return false; }
 };
 
 // The open ports by number, as the serial library of the platform keeps them.
@@ -57,6 +61,8 @@ class ComPorts {
 
   // Opens (or reopens) port nummer; false when it cannot be opened.
   bool Oeffnen(int nummer, const Leitungseinstellung& einstellung);
+  // The last Oeffnen that failed met a port that another program holds.
+  bool ZuletztBelegt() const { return fabrik_.ZuletztBelegt(); }
   // nullptr when the port is not open.
   ComPort* Port(int nummer);
   const Leitungseinstellung* Einstellung(int nummer) const;

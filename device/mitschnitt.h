@@ -18,6 +18,7 @@ class MitschnittFabrik : public Portfabrik {
   MitschnittFabrik(Portfabrik& innen, Mitschnitt mitschnitt)
       : innen_(innen), mitschnitt_(std::move(mitschnitt)) {}
   std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) override;
+  bool ZuletztBelegt() const override { return innen_.ZuletztBelegt(); }
 
  private:
   Portfabrik& innen_;
