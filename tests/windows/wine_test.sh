@@ -164,7 +164,7 @@ abbruch() {  # tool function, folder; prints the tool's output, status and secon
   "$werkzeug" --port 7 kurven senden gross.skr >"$ordner/abbruch.aus" 2>&1 &
   local tvm=$!
   # Killed once the simulator has answered a few frames of the write.
-  warten_bis eval '[ "$(grep -cE "^[0-9.]+ [0-9]+: " "$ordner/sim.log")" -ge 6 ]'
+  warten_bis eval '[ -f "$ordner/sim.log" ] && [ "$(grep -cE "^[0-9.]+ [0-9]+: " "$ordner/sim.log")" -ge 6 ]'
   kill -9 "$sim_pid"
   local t0=$EPOCHREALTIME
   # A killed simulator leaves its link behind.
