@@ -145,7 +145,8 @@ status=$?
 L kurven import kurve.txt ../ro/kurve.skr >"$T/l/ro.aus" 2>&1
 echo "Status $?" >>"$T/l/ro.aus"
 echo "Status $status" >>"$T/w/ro.aus"
-sed -i 's/\r$//' "$T/w/ro.aus"
+# Windows may name the folder as the full path of its drive.
+sed -i 's/\r$//; s/"[^"]*"/"ORDNER"/g' "$T/w/ro.aus" "$T/l/ro.aus"
 gleich "Speichern in einen schreibgeschützten Ordner: Meldung" "$T/l/ro.aus" "$T/w/ro.aus"
 cmp -s "$T/w/kennlinie.ske" "$T/ro/kurve.skr" && [ "$status" -ne 0 ] \
   && ok "Speichern in einen schreibgeschützten Ordner: alte Datei unverändert" \
