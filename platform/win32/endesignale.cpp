@@ -40,8 +40,8 @@ Endesignale::Endesignale() {
   if (gBeendet == nullptr) gBeendet = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (gEmpfangen != nullptr) ResetEvent(gEmpfangen);
   if (gBeendet != nullptr) ResetEvent(gBeendet);
-  eingerichtet_ = gEmpfangen != nullptr && gBeendet != nullptr &&
-                  SetConsoleCtrlHandler(EndeSignal, TRUE) != 0;
+  eingerichtet_ =
+      gEmpfangen != nullptr && gBeendet != nullptr && SetConsoleCtrlHandler(EndeSignal, TRUE) != 0;
 }
 
 Endesignale::~Endesignale() {
@@ -66,4 +66,6 @@ bool Endesignale::Warten(std::chrono::steady_clock::time_point bis) const {
 }
 
 // Windows has no descriptor that an event loop could watch for this.
-int Endesignale::Deskriptor() const { return -1; }
+int Endesignale::Deskriptor() const {
+  return -1;
+}

@@ -4,7 +4,9 @@
 
 // The program writes UTF-8; the console shows it as such only with that output code page (its
 // default is the OEM code page, which turns every umlaut into two wrong characters).
-void KonsoleEinrichten() { SetConsoleOutputCP(CP_UTF8); }
+void KonsoleEinrichten() {
+  SetConsoleOutputCP(CP_UTF8);
+}
 
 bool FehlerausgabeIstTerminal() {
   DWORD modus = 0;

@@ -72,4 +72,6 @@ class Win32Systemports : public Systemports {
 
 }  // namespace
 
-std::unique_ptr<Systemports> Maschinenports() { return std::make_unique<Win32Systemports>(); }
+std::unique_ptr<Systemports> Maschinenports() {
+  return std::make_unique<Win32Systemports>();
+}

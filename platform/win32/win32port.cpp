@@ -12,8 +12,8 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 bool Einstellen(HANDLE h, const Leitungseinstellung& e) {
-  if (e.datenbits < 5 || e.datenbits > 8 || (e.stoppbits != 1 && e.stoppbits != 2) ||
-      e.baud <= 0 || e.schlangenGroesse <= 0)
+  if (e.datenbits < 5 || e.datenbits > 8 || (e.stoppbits != 1 && e.stoppbits != 2) || e.baud <= 0 ||
+      e.schlangenGroesse <= 0)
     return false;
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
@@ -116,8 +116,7 @@ class Win32Port : public ComPort {
     if (h_ == INVALID_HANDLE_VALUE || aufgelegt_) return -1;
     size_t geschrieben = 0;
     while (geschrieben < anzahl) {
-      const DWORD teil =
-          static_cast<DWORD>(std::min<size_t>(anzahl - geschrieben, MAXDWORD));
+      const DWORD teil = static_cast<DWORD>(std::min<size_t>(anzahl - geschrieben, MAXDWORD));
       DWORD n = 0;
       if (WriteFile(h_, daten + geschrieben, teil, &n, nullptr) == 0) {
         aufgelegt_ = true;
@@ -184,7 +183,8 @@ class Win32Port : public ComPort {
   }
 
   void Ruhen(Uhr::duration dauer) {
-    const auto einheiten = std::chrono::duration_cast<std::chrono::nanoseconds>(dauer).count() / 100;
+    const auto einheiten =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(dauer).count() / 100;
     LARGE_INTEGER faellig{};
     faellig.QuadPart = -std::max<long long>(einheiten, 1);  // relative, in 100 ns
     if (uhr_ != nullptr && SetWaitableTimer(uhr_, &faellig, 0, nullptr, nullptr, FALSE) != 0)
