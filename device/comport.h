@@ -41,6 +41,8 @@ class ComPort {
   // The line has hung up (adapter pulled, far end closed): every further call fails at once
   // until the port is closed and opened again.
   virtual bool Aufgelegt() const { return false; }
+  // The descriptor an event loop can watch for hang-up, -1 where there is none.
+  virtual int Beobachtung() const { return -1; }
 };
 
 class Portfabrik {
