@@ -214,6 +214,7 @@ class PosixPort : public ComPort {
   }
 
   bool Aufgelegt() const override { return aufgelegt_; }
+  int Beobachtung() const override { return fd_; }
 
  private:
   int Ergebnis(int ergebnis) {
