@@ -7,6 +7,7 @@
 #include "cli/argumente.h"
 #include "device/geraetesuche.h"
 #include "device/novhln1.h"
+#include "device/portliste.h"
 #include "device/speichertransfer.h"
 #include "platform/systemports.h"
 
