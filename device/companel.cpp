@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/panelverwaltung.h"
+#include "device/leitungswaechter.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/lampe.h"
@@ -76,6 +77,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln, QW
   layout->addLayout(unten);
 
   verbindung_.FehleranzeigeAnmelden(Fehleranzeige());
+  waechter_ = new Leitungswaechter(verbindung_, this);
   connect(&shell_.verbindungsbilder, &Verbindungsbilder::geklickt, this,
           [this] { verbindung_.BildAngeklickt(); });
   // The ring lists the machine's ports from the start, not only after its first click.
@@ -83,6 +85,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln, QW
 }
 
 ComPanel::~ComPanel() {
+  delete waechter_;
   verbindung_.FehleranzeigeAnmelden(nullptr);
 }
 
@@ -104,6 +107,7 @@ QWidget* ComPanel::SichtbareTeileAnlegen() {
 
   port_ = new Portring(teil);
   port_->setObjectName("PORT");
+  port_->setPlaceholderText("kein Port geöffnet");
   shell_.hilfe.Hilfe(port_, kPortHilfe);
   connect(port_, &Portring::wirdGeoeffnet, this, [this] {
     if (!shell_.hilfe.Aktiv()) verbindung_.PortAngeklickt();
@@ -213,7 +217,10 @@ int ComPanel::PortWert() const {
 }
 
 void ComPanel::PortSetzen(int wert) {
-  RingSetzen(port_, wert);
+  if (wert == -1)
+    port_->setCurrentIndex(-1);
+  else
+    RingSetzen(port_, wert);
 }
 
 void ComPanel::PortlisteSetzen(const std::vector<PortlistenEintrag>& liste, size_t auswahl) {
@@ -260,4 +267,8 @@ void ComPanel::GeraetesteuerungDimmen(bool gedimmt) {
 
 void ComPanel::VerbindungsbilderSetzen(int wert) {
   shell_.verbindungsbilder.Setzen(wert);
+}
+
+void ComPanel::VerbindungsbilderBeschriften(const std::string& zeile, const std::string& tipp) {
+  shell_.verbindungsbilder.Beschriften(Q(zeile), Q(tipp));
 }

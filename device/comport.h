@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string>
 
 struct Leitungseinstellung {
   int baud = 9600;
@@ -50,6 +51,9 @@ class Portfabrik {
   virtual ~Portfabrik() = default;
   // The opened port, or nullptr when port number nummer cannot be opened with these settings.
   virtual std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) = 0;
+  // What port number nummer opens now (a link, a device), so that a line that went away is
+  // opened again only when the same one is back; empty where a number always opens the same.
+  virtual std::string Kennung(int /*nummer*/) const { return ""; }
 };
 
 // The open ports by number, as the serial library of the platform keeps them.
@@ -68,6 +72,7 @@ class ComPorts {
   double Timeout(int nummer) const;
   // Port nummer is open and its line has hung up.
   bool Aufgelegt(int nummer) const;
+  std::string Kennung(int nummer) const { return fabrik_.Kennung(nummer); }
   // 0, or negative when the port was not open or closing failed; the port is gone either way.
   int Schliessen(int nummer);
 

@@ -112,8 +112,14 @@ class CompanelTest : public QObject {
     Umgebung u({10, 3});
     QCOMPARE(u.Eintraege(), QStringList({"COM 3", "COM 10"}));
     QCOMPARE(u.Bilder(), Alle(-1));
+    // Nothing open: the ring shows none, the pictures say so and what a click opens.
+    QCOMPARE(u.Ring("PORT")->currentIndex(), -1);
+    QCOMPARE(u.Ring("PORT")->placeholderText(), QString("kein Port geöffnet"));
+    QCOMPARE(u.hauptbild->Zeile(), QString("nicht verbunden"));
+    QCOMPARE(u.hauptbild->toolTip(), QString("Keine Verbindung. Ein Klick öffnet COM 3."));
 
     u.Waehlen("COM 10");
+    QCOMPARE(u.panel->Verbindung()->Zeile(), QString("COM 10"));
     QCOMPARE(u.fabrik.geoeffnet, std::vector<int>{10});
     QCOMPARE(u.panel->Zugang().OffenerComPort(), 10);
     QCOMPARE(u.Bilder(), Alle(0));  // above 8
