@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -276,4 +277,11 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
 std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,
                                                   const Leitungseinstellung& einstellung) {
   return PosixPortOeffnen(PortGeraet(nummer, wurzeln_), einstellung);
+}
+
+std::string PosixPortfabrik::Kennung(int nummer) const {
+  const std::filesystem::path link = wurzeln_.portordner / ("com" + std::to_string(nummer));
+  std::error_code fehler;
+  return std::filesystem::exists(std::filesystem::symlink_status(link, fehler)) ? link.string()
+                                                                                : std::string();
 }

@@ -19,6 +19,8 @@ class PosixPortfabrik : public Portfabrik {
   explicit PosixPortfabrik(PortWurzeln wurzeln = StandardWurzeln())
       : wurzeln_(std::move(wurzeln)) {}
   std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) override;
+  // The link com<n> that names the port; empty for a port that its number alone names.
+  std::string Kennung(int nummer) const override;
 
  private:
   PortWurzeln wurzeln_;
