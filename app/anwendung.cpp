@@ -45,13 +45,13 @@ const Hauptknopfhilfe kHauptknoepfe[] = {
 
 }  // namespace
 
-Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad, PortWurzeln wurzeln)
+Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad,
+                     std::unique_ptr<Systemports> systemports)
     : dialoge_(dialoge),
       fehler_(dialoge),
       einstellungen_(std::move(iniPfad)),
-      wurzeln_(std::move(wurzeln)),
-      portfabrik_(wurzeln_),
-      ports_(portfabrik_),
+      systemports_(std::move(systemports)),
+      ports_(*systemports_),
       fenster_(std::make_unique<Hauptfenster>()),
       panels_(*fenster_),
       hilfe_(std::make_unique<Direkthilfe>(panels_, fenster_.get())),
@@ -71,7 +71,7 @@ Anwendung::~Anwendung() {
 }
 
 void Anwendung::PanelsLaden() {
-  comPanel_ = new ComPanel(*shell_, ports_, wurzeln_);
+  comPanel_ = new ComPanel(*shell_, ports_, *systemports_);
   fenster_->ChildpanelHinzufuegen(comPanel_);
   kurvenpanel_ =
       new KurvenPanel(*shell_, kurven_, konfig_, comPanel_->Zugang(), [this](std::string& kennung) {

@@ -6,17 +6,16 @@
 #include <memory>
 #include <string>
 
+#include "app/hauptfenster.h"
 #include "base/einstellungen.h"
 #include "base/fehlerausgabe.h"
-#include "app/hauptfenster.h"
 #include "base/panelverwaltung.h"
 #include "base/programmende.h"
 #include "characteristic/kennlinienzustand.h"
 #include "config/konfigzustand.h"
 #include "curves/kurvensatz.h"
 #include "device/comport.h"
-#include "platform/posix/portsuche.h"
-#include "platform/posix/posixport.h"
+#include "platform/systemports.h"
 #include "ui/childpanel.h"
 #include "ui/direkthilfe.h"
 #include "ui/verbindungsbild.h"
@@ -34,8 +33,9 @@ constexpr const char* kDatum = "12/2023";
 class Anwendung : public QObject {
   Q_OBJECT
  public:
+  // systemports: the machine's ports, which the COM panel lists and opens.
   Anwendung(Dialoge& dialoge, std::string iniPfad = IniPfad(),
-            PortWurzeln wurzeln = StandardWurzeln());
+            std::unique_ptr<Systemports> systemports = Maschinenports());
   ~Anwendung() override;
 
   // Start-up after the panels are loaded: settings file (its error shown), panel
@@ -81,8 +81,7 @@ class Anwendung : public QObject {
   Fehlerausgabe fehler_;
   Einstellungen einstellungen_;
   Programmende programmende_;
-  PortWurzeln wurzeln_;
-  PosixPortfabrik portfabrik_;
+  std::unique_ptr<Systemports> systemports_;
   ComPorts ports_;
   std::unique_ptr<Hauptfenster> fenster_;
   Panelverwaltung panels_;

@@ -210,6 +210,14 @@ constexpr Eintrag kKatalog[] = {
     {-1026, "Im PWC-2 sind keine Kennlinien gespeichert.", "There are no curves in PWC-2 memory."},
 };
 
+// Sites whose failure needs more than the text of their key.
+constexpr Eintrag kStellen[] = {
+    {-100238,
+     "Fehler beim öffnen der seriellen Schnittstelle: Port belegt (ein anderes Programm hat ihn "
+     "geöffnet)",
+     "Error opening com-port: port busy (opened by another program)"},
+};
+
 constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";
 constexpr const char* kUnbekanntEnglisch = "A unknown error occured";
 
@@ -221,6 +229,8 @@ int Fehlerschluessel(int code) {
 
 const char* Fehlertext(int code, int sprache) {
   const bool englisch = sprache == kSpracheEnglisch;
+  for (const Eintrag& stelle : kStellen)
+    if (stelle.schluessel == code) return englisch ? stelle.englisch : stelle.deutsch;
   // The bare -1 that initialisers return is no catalogued failure, although its key is 0.
   const int schluessel = code == -1 ? -1 : Fehlerschluessel(code);
   const auto* eintrag = std::find_if(std::begin(kKatalog), std::end(kKatalog),

@@ -17,17 +17,19 @@ using Argumente = std::vector<std::string>;
 
 constexpr long kSpeicherende = 0x10000;
 
+// One line per port: "COM n", the device it opens and what it is, separated by tabs.
 int Ports(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 0, 0);
-  std::map<int, std::string> pfade;
+  std::map<int, Systemport> ports;
   std::vector<int> nummern;
   for (const Systemport& port : Maschinenports()->Ports()) {
-    pfade[port.nummer] = port.pfad;
+    ports[port.nummer] = port;
     nummern.push_back(port.nummer);
   }
   for (const PortlistenEintrag& e : ComPortliste(nummern)) {
     s.aus() << e.text;
-    if (auto it = pfade.find(e.wert); it != pfade.end()) s.aus() << '\t' << it->second;
+    if (auto it = ports.find(e.wert); it != ports.end())
+      s.aus() << '\t' << it->second.pfad << '\t' << it->second.beschreibung;
     s.aus() << '\n';
   }
   return 0;
@@ -147,7 +149,7 @@ int Speicher(Sitzung& s, const Argumente& a) {
 
 std::vector<Befehl> Geraetebefehle() {
   return {
-      {"ports", "", "zeigt die seriellen Ports (COM-Nummer und Gerätedatei)", Ports},
+      {"ports", "", "zeigt die seriellen Ports (COM-Nummer, Gerätedatei, Beschreibung)", Ports},
       {"id", "", "liest die Gerätekennung", Id},
       {"scan", "", "sucht Geräte an den Adressen 1 bis 8", Scan},
       {"start", "", "startet das Gerät", Start},

@@ -24,6 +24,20 @@ bool AusgangAbwarten(ComPort& port, size_t zeichen, const Leitungseinstellung& l
   }
 }
 
+// A byte the line garbled (parity or framing error) comes marked as 0xFF 0x00 byte.
+constexpr int kVerfaelscht = 0x100;
+
+// The next received byte with the line's marks taken off: 0..255, kVerfaelscht for a garbled
+// byte, negative on time-out or failure.
+int ZeichenLesen(ComPort& port) {
+  const int byte = port.ByteLesen();
+  if (byte != 0xFF) return byte;
+  const int zweites = port.ByteLesen();
+  if (zweites < 0 || zweites == 0xFF) return zweites;
+  port.ByteLesen();  // the garbled byte itself
+  return kVerfaelscht;
+}
+
 }  // namespace
 
 bool EinzelAdresse(char adresse) {
@@ -47,10 +61,11 @@ int Austausch(ComPorts& ports, int port, const std::string& anfrage, const Austa
     return codes.schreiben;
   if (!quittung) return 0;
 
-  const int byte = p.ByteLesen();
+  const int byte = ZeichenLesen(p);
   if (byte == kACK) return 0;
   if (byte == kNAK) return codes.nak;
   if (byte == kCAN) return codes.can;
+  if (byte == kVerfaelscht) return codes.anderesByte;
   // A byte with the high bit set cannot come over 7 data bits: it counts as no answer.
   if (byte < 0 || byte > 0x7F) return codes.keineAntwort;
   return codes.anderesByte;
@@ -60,8 +75,8 @@ bool AntwortLesen(ComPorts& ports, int port, size_t max, std::string& antwort) {
   ComPort& p = *ports.Port(port);
   antwort.clear();
   while (antwort.size() < max) {
-    const int byte = p.ByteLesen();
-    if (byte < 0) return false;
+    const int byte = ZeichenLesen(p);
+    if (byte < 0 || byte == kVerfaelscht) return false;
     antwort.push_back(static_cast<char>(byte));
     if (byte == kCR) break;
   }

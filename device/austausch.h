@@ -23,9 +23,10 @@ bool EinzelAdresse(char adresse);
 // A single device, or '&' for all devices.
 bool SchreibAdresse(char adresse);
 
-// Sends anfrage and, with quittung, reads the acknowledge; 0 when it is ACK.
+// Sends anfrage and, with quittung, reads the acknowledge; 0 when it is ACK. A byte the line
+// marks as garbled is another byte than ACK.
 int Austausch(ComPorts& ports, int port, const std::string& anfrage, const Austauschcodes& codes,
               bool quittung = true);
 // Reads the answer line until a CR has been stored or max bytes have been read; false when a
-// read fails or times out first.
+// read fails or times out first, or the line marks a byte as garbled.
 bool AntwortLesen(ComPorts& ports, int port, size_t max, std::string& antwort);

@@ -61,10 +61,11 @@ void Portring::showPopup() {
   QComboBox::showPopup();
 }
 
-ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln, QWidget* eltern)
+ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, Systemports& systemports, QWidget* eltern)
     : ChildPanel(shell, COMPNL, "COM-Schnittstellen Einstellung", eltern),
-      wurzeln_(std::move(wurzeln)),
-      verbindung_(ports, shell.fehler, *this, [this] { return MaschinenPortliste(wurzeln_); }) {
+      systemports_(systemports),
+      verbindung_(ports, shell.fehler, *this,
+                  [this] { return SystemPortliste(systemports_.Ports()); }) {
   auto* layout = new QVBoxLayout(Inhalt());
   layout->addWidget(SichtbareTeileAnlegen());
   layout->addWidget(VerborgeneTeileAnlegen());
@@ -108,6 +109,9 @@ QWidget* ComPanel::SichtbareTeileAnlegen() {
   port_ = new Portring(teil);
   port_->setObjectName("PORT");
   port_->setPlaceholderText("kein Port geöffnet");
+  // The items name what each port is; the ring shows them whole.
+  port_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  connect(port_, &QComboBox::currentIndexChanged, this, &ComPanel::PorthinweisZeigen);
   shell_.hilfe.Hilfe(port_, kPortHilfe);
   connect(port_, &Portring::wirdGeoeffnet, this, [this] {
     if (!shell_.hilfe.Aktiv()) verbindung_.PortAngeklickt();
@@ -225,8 +229,16 @@ void ComPanel::PortSetzen(int wert) {
 
 void ComPanel::PortlisteSetzen(const std::vector<PortlistenEintrag>& liste, size_t auswahl) {
   port_->clear();
-  for (const PortlistenEintrag& e : liste) port_->addItem(Q(e.text), e.wert);
+  for (const PortlistenEintrag& e : liste) {
+    port_->addItem(Q(e.text), e.wert);
+    port_->setItemData(port_->count() - 1, Q(e.hinweis), Qt::ToolTipRole);
+  }
   port_->setCurrentIndex(static_cast<int>(auswahl));
+  PorthinweisZeigen();
+}
+
+void ComPanel::PorthinweisZeigen() {
+  port_->setToolTip(port_->currentData(Qt::ToolTipRole).toString());
 }
 
 int ComPanel::AdressWert() const {

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "device/comverbindung.h"
-#include "platform/posix/portsuche.h"
+#include "platform/systemports.h"
 #include "ui/childpanel.h"
 
 class QAbstractButton;
@@ -32,8 +32,8 @@ class Portring : public QComboBox {
 class ComPanel : public ChildPanel, public ComBedienung {
   Q_OBJECT
  public:
-  // ports: the program's table of open ports; wurzeln: where the port list is looked for.
-  ComPanel(ShellDienste& shell, ComPorts& ports, PortWurzeln wurzeln = StandardWurzeln(),
+  // ports: the program's table of open ports; systemports: the machine's ports for the ring.
+  ComPanel(ShellDienste& shell, ComPorts& ports, Systemports& systemports,
            QWidget* eltern = nullptr);
   ~ComPanel() override;
 
@@ -75,8 +75,10 @@ class ComPanel : public ChildPanel, public ComBedienung {
   QWidget* SichtbareTeileAnlegen();
   QWidget* VerborgeneTeileAnlegen();
   void StatusbitsHilfe_Callback();
+  // The ring's tooltip names the selected port and its device.
+  void PorthinweisZeigen();
 
-  PortWurzeln wurzeln_;
+  Systemports& systemports_;
   ComVerbindung verbindung_;
   Leitungswaechter* waechter_ = nullptr;
   Portring* port_ = nullptr;

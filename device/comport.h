@@ -33,7 +33,9 @@ class ComPort {
   virtual int TimeoutSetzen(double sekunden) = 0;
   // Bytes written, negative on failure.
   virtual int Schreiben(const uint8_t* daten, size_t anzahl) = 0;
-  // The next byte 0..255, negative on time-out or failure; waits at most the time-out.
+  // The next byte 0..255, negative on time-out or failure; waits at most the time-out. A line
+  // that checks parity marks a byte it received garbled as 0xFF 0x00 byte and sends a received
+  // 0xFF as 0xFF 0xFF.
   virtual int ByteLesen() = 0;
   // Bytes not yet sent, negative on failure.
   virtual int AusgangsschlangeLaenge() = 0;
@@ -54,6 +56,8 @@ class Portfabrik {
   // What port number nummer opens now (a link, a device), so that a line that went away is
   // opened again only when the same one is back; empty where a number always opens the same.
   virtual std::string Kennung(int /*nummer*/) const { return ""; }
+  // The last Oeffnen that failed met a port that another program holds.
+  virtual bool ZuletztBelegt() const { return false; }
 };
 
 // The open ports by number, as the serial library of the platform keeps them.
@@ -63,6 +67,8 @@ class ComPorts {
 
   // Opens (or reopens) port nummer; false when it cannot be opened.
   bool Oeffnen(int nummer, const Leitungseinstellung& einstellung);
+  // The last Oeffnen that failed met a port that another program holds.
+  bool ZuletztBelegt() const { return fabrik_.ZuletztBelegt(); }
   // nullptr when the port is not open.
   ComPort* Port(int nummer);
   const Leitungseinstellung* Einstellung(int nummer) const;

@@ -60,7 +60,7 @@ int NOVHLN1_Open(ComPorts& ports, int port, int baud) {
   if (port < 0) return -100002;
   Leitungseinstellung einstellung;
   einstellung.baud = baud;
-  if (!ports.Oeffnen(port, einstellung)) return -100003;
+  if (!ports.Oeffnen(port, einstellung)) return ports.ZuletztBelegt() ? -100238 : -100003;
   return 0;
 }
 

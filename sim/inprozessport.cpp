@@ -1,6 +1,7 @@
 #include "sim/inprozessport.h"
 
 #include <algorithm>
+#include <string>
 
 int InProzessPort::Schliessen() {
   return stoerungen_.schliessenFehler ? -1 : 0;
@@ -16,8 +17,14 @@ int InProzessPort::Schreiben(const uint8_t* daten, size_t anzahl) {
   if (stoerungen_.schreibFehler) return -1;
   const size_t kuerzer = static_cast<size_t>(std::max(0, stoerungen_.schreibKuerzer));
   const size_t gesendet = anzahl > kuerzer ? anzahl - kuerzer : 0;
-  for (size_t i = 0; i < gesendet; ++i) {
-    for (char c : leitung_.Empfangen(daten[i])) eingang_.push_back(static_cast<uint8_t>(c));
+  std::string antwort;
+  for (size_t i = 0; i < gesendet; ++i) antwort += leitung_.Empfangen(daten[i]);
+  for (size_t i = 0; i < antwort.size(); ++i) {
+    if (static_cast<int>(i) == stoerungen_.paritaetsfehlerBei) {
+      eingang_.push_back(0xFF);
+      eingang_.push_back(0x00);
+    }
+    eingang_.push_back(static_cast<uint8_t>(antwort[i]));
   }
   if (stoerungen_.ausgangHaengt) ausstehend_ += static_cast<int>(gesendet);
   return static_cast<int>(gesendet);

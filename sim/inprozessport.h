@@ -20,6 +20,9 @@ struct PortStoerungen {
   bool ausgangFehler = false;  // the output queue length fails
   bool eingangLeerenFehler = false;
   bool ausgangLeerenFehler = false;
+  // The byte at this index of every answer (0: the acknowledge) arrives with a parity error,
+  // marked as a port that checks parity marks it: 0xFF 0x00 byte.
+  int paritaetsfehlerBei = -1;
 };
 
 class InProzessPort : public ComPort {

@@ -1,9 +1,12 @@
 #include "platform/posix/posixport.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -85,6 +88,9 @@ bool Einstellen(int fd, const Leitungseinstellung& e) {
     return false;
   if (e.stoppbits == 2) t.c_cflag |= CSTOPB;
   t.c_iflag &= ~(IXON | IXOFF | IXANY);
+  // A byte that arrives with a parity or framing error is marked (0xFF 0x00 byte, a real 0xFF
+  // comes as 0xFF 0xFF), so that the driver can refuse the answer instead of taking it falsified.
+  if (t.c_cflag & PARENB) t.c_iflag |= INPCK | PARMRK;
   t.c_cc[VMIN] = 0;
   t.c_cc[VTIME] = 0;
   if (cfsetispeed(&t, *geschwindigkeit) != 0 || cfsetospeed(&t, *geschwindigkeit) != 0)
@@ -130,16 +136,42 @@ bool LeitungWeg(int fehler) {
   return fehler == EIO || fehler == ENXIO || fehler == ENODEV;
 }
 
+// USB adapters hold what they received up to their latency timer (16 ms on the most common
+// chip) unless asked for low latency. The flags to restore at close; nothing when the driver
+// does not know the request (a pseudo-terminal) or refuses it, and then nothing has changed.
+std::optional<serial_struct> NiedrigeLatenzAnfordern(int fd) {
+  serial_struct s{};
+  if (ioctl(fd, TIOCGSERIAL, &s) != 0 || (s.flags & ASYNC_LOW_LATENCY) != 0) return std::nullopt;
+  const serial_struct alt = s;
+  s.flags |= ASYNC_LOW_LATENCY;
+  if (ioctl(fd, TIOCSSERIAL, &s) != 0) return std::nullopt;
+  return alt;
+}
+
+// The port side of a pseudo-terminal (device majors 136..143). The simulator holds it open, so
+// an exclusive mode would outlive a program that ends without closing it (killed) and keep the
+// simulator's port from every later program; there the lock alone keeps programs apart.
+bool IstPseudoterminal(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) return false;
+  const unsigned int haupt = major(info.st_rdev);
+  return haupt >= 136 && haupt <= 143;
+}
+
 // The longest single wait for the output queue: short, so that the caller's deadline holds.
 constexpr auto kAusgangsscheibe = std::chrono::milliseconds(10);
 
 class PosixPort : public ComPort {
  public:
-  PosixPort(int fd, const Leitungseinstellung& leitung) : fd_(fd), leitung_(leitung) {}
+  PosixPort(int fd, const Leitungseinstellung& leitung)
+      : fd_(fd), leitung_(leitung), alteSerielle_(NiedrigeLatenzAnfordern(fd)) {}
   ~PosixPort() override { Schliessen(); }
 
   int Schliessen() override {
     if (fd_ < 0) return 0;
+    if (alteSerielle_) ioctl(fd_, TIOCSSERIAL, &*alteSerielle_);
+    // A program that had the line open before us still holds it: leave it shareable again.
+    ioctl(fd_, TIOCNXCL);
     // Characters that never leave (a line held by flow control) would make close wait for
     // them; the driver has waited for its requests to leave already.
     tcflush(fd_, TCIOFLUSH);
@@ -252,6 +284,7 @@ class PosixPort : public ComPort {
 
   int fd_;
   Leitungseinstellung leitung_;
+  std::optional<serial_struct> alteSerielle_;  // flags before low latency was asked for
   bool aufgelegt_ = false;
   Uhr::duration timeout_ = std::chrono::seconds(5);
   uint8_t puffer_[512];
@@ -262,12 +295,24 @@ class PosixPort : public ComPort {
 }  // namespace
 
 std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
-                                          const Leitungseinstellung& einstellung) {
+                                          const Leitungseinstellung& einstellung, bool& belegt) {
+  belegt = false;
   if (pfad.empty()) return nullptr;
   const int fd = open(pfad.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  // One program at a time on a line, as the platform's serial library grants it.
-  if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || !Einstellen(fd, einstellung)) {
+  if (fd < 0) {
+    // A terminal in exclusive mode refuses every further open.
+    belegt = errno == EBUSY;
+    return nullptr;
+  }
+  // One program at a time on a line: the lock keeps out every program that asks for it (ours
+  // among them), the exclusive mode every other program that opens a real port after us.
+  if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    belegt = errno == EWOULDBLOCK;
+    close(fd);
+    return nullptr;
+  }
+  if ((!IstPseudoterminal(fd) && ioctl(fd, TIOCEXCL) != 0) || !Einstellen(fd, einstellung)) {
+    ioctl(fd, TIOCNXCL);
     close(fd);
     return nullptr;
   }
@@ -276,7 +321,7 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
 
 std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,
                                                   const Leitungseinstellung& einstellung) {
-  return PosixPortOeffnen(PortGeraet(nummer, wurzeln_), einstellung);
+  return PosixPortOeffnen(PortGeraet(nummer, wurzeln_), einstellung, belegt_);
 }
 
 std::string PosixPortfabrik::Kennung(int nummer) const {

@@ -10,6 +10,7 @@
 
 #include "app/anwendung.h"
 #include "app/infopanel.h"
+#include "platform/posix/posixsystemports.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 
@@ -62,7 +63,8 @@ class FenstergroesseTest : public QObject {
     TempOrdner ordner;
     SkriptDialoge dialoge;
     Anwendung anwendung(dialoge, ordner.datei("x.ini"),
-                        {ordner.datei("ports"), ordner.datei("dev"), ordner.datei("sys")});
+                        std::make_unique<PosixSystemports>(PortWurzeln{
+                            ordner.datei("ports"), ordner.datei("dev"), ordner.datei("sys")}));
     QCOMPARE(anwendung.Starten(), 0);
     Hauptfenster& fenster = anwendung.Fenster();
     const Fenstergroesse start = fenster.Startgroesse();

@@ -7,18 +7,20 @@
 #include <filesystem>
 
 #include "app/anwendung.h"
-#include "base/dateischreiben.h"
 #include "app/infopanel.h"
+#include "base/dateischreiben.h"
 #include "base/ini.h"
 #include "characteristic/kennlinienpanel.h"
+#include "platform/posix/posixsystemports.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/tempordner.h"
 
 namespace {
 
-// Port folders of the tests: no links, no devices.
-PortWurzeln LeereWurzeln(const TempOrdner& ordner) {
-  return {ordner.datei("ports"), ordner.datei("dev"), ordner.datei("sys")};
+// The ports of port folders of the tests: no links, no devices.
+std::unique_ptr<Systemports> LeereWurzeln(const TempOrdner& ordner) {
+  return std::make_unique<PosixSystemports>(
+      PortWurzeln{ordner.datei("ports"), ordner.datei("dev"), ordner.datei("sys")});
 }
 
 }  // namespace

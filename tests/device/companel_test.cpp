@@ -3,6 +3,9 @@
 
 #include "device/companel.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -11,11 +14,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+
 #include <filesystem>
 #include <fstream>
 
 #include "base/einstellungen.h"
-#include "platform/posix/posixport.h"
+#include "device/novhln1.h"
+#include "platform/posix/posixsystemports.h"
 #include "tests/device/zaehlfabrik.h"
 #include "tests/support/tempordner.h"
 #include "tests/support/testshell.h"
@@ -49,7 +54,7 @@ struct Umgebung {
   Portordner ordner;
   SimLeitung leitung;
   ZaehlFabrik fabrik{leitung};
-  PosixPortfabrik posix{ordner.wurzeln};
+  PosixSystemports posix{ordner.wurzeln};
   ComPorts ports;
   TestShell shell;
   ComPanel* panel;
@@ -60,7 +65,7 @@ struct Umgebung {
   explicit Umgebung(const std::vector<int>& links, bool echt = false)
       : ordner(links), ports(echt ? static_cast<Portfabrik&>(posix) : fabrik) {
     shell.fenster.resize(900, 600);
-    panel = new ComPanel(shell.dienste, ports, ordner.wurzeln, &shell.fenster);
+    panel = new ComPanel(shell.dienste, ports, posix, &shell.fenster);
     hauptbild = shell.bilder.Neu(&shell.fenster);
     hauptbild->move(800, 500);
     leitung.protokoll = [this](const Protokolleintrag& e) { rahmen.push_back(e.anfrage); };
@@ -156,6 +161,30 @@ class CompanelTest : public QObject {
              QString("Fehler beim öffnen der seriellen Schnittstelle"));
     QVERIFY(u.panel->Fehleranzeige()->LampeAn());
     QCOMPARE(u.Bilder(), Alle(-1));
+  }
+
+  // The ring names what each port is (value: the number) with the device in the tooltip; a port
+  // that another program holds is refused as busy.
+  void PortMitBeschreibungUndBelegt() {
+    Umgebung u({}, true);
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    const QString pty = ptsname(master);
+    fs::create_symlink(pty.toStdString(), u.ordner.wurzeln.portordner / "com4");
+    PosixPortfabrik andere(u.ordner.wurzeln);
+    ComPorts haelt(andere);
+    QCOMPARE(NOVHLN1_Open(haelt, 4, 9600), 0);
+
+    u.Ring("PORT")->showPopup();
+    u.Ring("PORT")->hidePopup();
+    QCOMPARE(u.Eintraege(), QStringList({"COM 4 – Pseudo-Terminal"}));
+    QCOMPARE(u.Ring("PORT")->currentData().toInt(), 4);
+    QCOMPARE(u.Ring("PORT")->toolTip(), "COM 4 – Pseudo-Terminal\n" + pty);
+    u.Waehlen("COM 4 – Pseudo-Terminal");
+    QCOMPARE(u.Fehlernummer(), 100238);
+    QVERIFY(u.panel->Fehleranzeige()->Text().contains("Port belegt"));
+    QCOMPARE(u.Bilder(), Alle(-1));
+    close(master);
   }
 
   void EinstellungenUeberDieDatei() {

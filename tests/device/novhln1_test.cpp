@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "device/speichertransfer.h"
@@ -357,4 +358,33 @@ TEST(Novhln1, AntwortenInGewoehnlicherSchreibweise) {
   std::string text;
   s.fabrik.antwort = "\x06#b\r";
   EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, 'b', text), -404015);
+}
+
+// A byte that the line garbles arrives marked (0xFF 0x00 byte): on the acknowledge it is a
+// wrong answer, within the answer line a failed read, for every command.
+// A real 0xFF arrives doubled and counts once.
+TEST(Novhln1, ParitaetsfehlerMarkiert) {
+  const std::map<std::string, int> lesecodes = {
+      {"IDLesen", -404014},     {"EingangLesen", -404053}, {"ParameterLesen", -404090},
+      {"StatusLesen", -404144}, {"ModusLesen", -404158},   {"SpeicherLesen", -404104}};
+  for (const Befehl& b : AlleBefehle()) {
+    SCOPED_TRACE(b.name);
+    Simlinie l;
+    l.fabrik.stoerungen.paritaetsfehlerBei = 0;
+    EXPECT_EQ(b.aufruf(l.ports, '1'), b.anderes);
+    if (auto it = lesecodes.find(b.name); it != lesecodes.end()) {
+      l.fabrik.stoerungen.paritaetsfehlerBei = 3;
+      EXPECT_EQ(b.aufruf(l.ports, '1'), it->second);
+    }
+    l.fabrik.stoerungen.paritaetsfehlerBei = -1;
+    EXPECT_EQ(b.aufruf(l.ports, '1'), 0);
+  }
+
+  Skriptlinie s;
+  std::string text;
+  s.fabrik.antwort = "\x06#1NOV\xFF\xFF\r";
+  EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, '1', text), 0);
+  EXPECT_EQ(text, "NOV\xFF");
+  s.fabrik.antwort = "\xFF\xFF";  // a byte with the high bit set: no answer
+  EXPECT_EQ(NOVHLN1_IDLesen(s.ports, 1, '1', text), -403012);
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "platform/posix/portsuche.h"
 #include "tests/support/tempordner.h"
@@ -54,27 +55,33 @@ TEST(Portliste, NamenUndFesteNummern) {
   EXPECT_EQ(GeraeteNummer("ttyS0"), 1);
   EXPECT_EQ(GeraeteNummer("ttyS255"), 256);
   EXPECT_EQ(GeraeteNummer("ttyS256"), -1);
-  EXPECT_EQ(GeraeteNummer("ttyUSB0"), 10);
-  EXPECT_EQ(GeraeteNummer("ttyACM0"), 11);
-  EXPECT_EQ(GeraeteNummer("ttyUSB1"), 12);
-  EXPECT_EQ(GeraeteNummer("ttyACM3"), 17);
-  EXPECT_EQ(GeraeteNummer("ttyUSB123"), 256);
-  EXPECT_EQ(GeraeteNummer("ttyUSB124"), -1);
-  for (const char* falsch : {"tty0", "ttyAMA0", "ttyUSB", "ttyS01", "console"})
+  for (const char* falsch : {"tty0", "ttyAMA0", "ttyUSB0", "ttyS01", "console"})
     EXPECT_EQ(GeraeteNummer(falsch), -1) << falsch;
+  for (const char* adapter : {"ttyUSB0", "ttyACM3", "ttyUSB123"}) EXPECT_TRUE(IstAdapter(adapter));
+  for (const char* falsch : {"ttyUSB", "ttyUSB01", "ttyS0", "ttyACMx"})
+    EXPECT_FALSE(IstAdapter(falsch));
+
+  std::set<int> besetzt = {10, 11, 13};
+  EXPECT_EQ(FreieAdapternummer(besetzt), 12);
+  for (int n = 10; n <= 256; ++n) besetzt.insert(n);
+  EXPECT_EQ(FreieAdapternummer(besetzt), -1);
 }
 
 TEST(Portliste, LinksVorGeraetenUndAdapterHinterEingebautenPorts) {
-  // ttyS9 holds number 10 before ttyUSB0; ttyUSB1 is named by link 5 and not listed as 12.
+  // ttyS9 holds number 10 before the adapters; ttyUSB1 is named by link 5 only; link 12 points
+  // nowhere (its adapter is unplugged) and keeps its number; link 2 hides ttyS1.
+  std::vector<Portgeraet> geraete = {{"ttyUSB10", "/dev/ttyUSB10"}, {"ttyUSB2", "/dev/ttyUSB2"},
+                                     {"ttyS9", "/dev/ttyS9"},       {"ttyUSB1", "/dev/ttyUSB1"},
+                                     {"ttyS1", "/dev/ttyS1"},       {"ttyACM0", "/dev/ttyACM0"}};
+  NachNamenOrdnen(geraete);
   const auto ports =
-      PortnummernVergeben({{5, "/dev/ttyUSB1"}, {2, "/dev/pts/7"}}, {{"ttyUSB0", "/dev/ttyUSB0"},
-                                                                     {"ttyS9", "/dev/ttyS9"},
-                                                                     {"ttyUSB1", "/dev/ttyUSB1"},
-                                                                     {"ttyS1", "/dev/ttyS1"},
-                                                                     {"ttyACM0", "/dev/ttyACM0"}});
-  EXPECT_EQ(ports,
-            (std::map<int, std::string>{
-                {2, "/dev/pts/7"}, {5, "/dev/ttyUSB1"}, {10, "/dev/ttyS9"}, {11, "/dev/ttyACM0"}}));
+      PortnummernVergeben({{5, "/dev/ttyUSB1"}, {2, "/dev/pts/7"}}, {2, 5, 12}, geraete);
+  EXPECT_EQ(ports, (std::map<int, std::string>{{2, "/dev/pts/7"},
+                                               {5, "/dev/ttyUSB1"},
+                                               {10, "/dev/ttyS9"},
+                                               {11, "/dev/ttyACM0"},
+                                               {13, "/dev/ttyUSB2"},
+                                               {14, "/dev/ttyUSB10"}}));
 }
 
 TEST(Portliste, DurchsuchtPortordnerUndGeraete) {
@@ -94,14 +101,19 @@ TEST(Portliste, DurchsuchtPortordnerUndGeraete) {
   fs::create_symlink(w.devOrdner / "verschwunden", w.portordner / "com7");
   fs::create_symlink(w.devOrdner / "pts7", w.portordner / "com03");
 
+  // Adapters without a stable name (no udev links here) are numbered but not linked.
   EXPECT_EQ(Texte(MaschinenPortliste(w)),
-            (std::vector<std::string>{"COM 1=1", "COM 3=3", "COM 5=5", "COM 10=10", "COM 11=11"}));
+            (std::vector<std::string>{
+                "COM 1 – serielle Schnittstelle=1", "COM 3=3", "COM 5 – serielle Schnittstelle=5",
+                "COM 10 – serielle Schnittstelle=10", "COM 11 – serielle Schnittstelle=11"}));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(w.portordner / "com10")));
 
   EXPECT_EQ(PortGeraet(1, w), fs::canonical(w.devOrdner / "ttyS0").string());
   EXPECT_EQ(PortGeraet(3, w), (w.portordner / "com3").string());
   // A link that points nowhere still owns its number, so opening it fails.
   EXPECT_EQ(PortGeraet(7, w), (w.portordner / "com7").string());
-  EXPECT_EQ(PortGeraet(10, w), fs::canonical(w.devOrdner / "ttyUSB0").string());
+  EXPECT_EQ(PortGeraet(10, w), fs::canonical(w.devOrdner / "ttyACM0").string());
+  EXPECT_EQ(PortGeraet(11, w), fs::canonical(w.devOrdner / "ttyUSB0").string());
   // Not listed: the phantom port and the adapter that link 5 names fall back to ttyS<n-1>.
   EXPECT_EQ(PortGeraet(2, w), (w.devOrdner / "ttyS1").string());
   EXPECT_EQ(PortGeraet(12, w), (w.devOrdner / "ttyS11").string());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,9 +67,13 @@ TEST(PosixPort, LiestSchreibtUndLeertUeberPseudoterminal) {
   fs::create_symlink(master.Slave(), w.portordner / "com4");
   PosixPortfabrik fabrik(w);
 
-  // 7 data bits and odd parity: a pseudo-terminal ignores them and opens all the same.
+  // 7 data bits and odd parity: a pseudo-terminal ignores them, refuses low latency and opens
+  // all the same; parity errors are asked to be marked (the master shows the port's settings).
   std::unique_ptr<ComPort> port = fabrik.Oeffnen(4, Leitungseinstellung{});
   ASSERT_NE(port, nullptr);
+  termios t{};
+  ASSERT_EQ(tcgetattr(master.fd(), &t), 0);
+  EXPECT_EQ(t.c_iflag & (INPCK | PARMRK | IGNPAR | ISTRIP), tcflag_t(INPCK | PARMRK));
   EXPECT_EQ(port->TimeoutSetzen(2.0), 0);
 
   const uint8_t anfrage[] = {0x23, 0x33, 0x49, 0x44, 0x52, 0x0D};
@@ -92,6 +97,7 @@ TEST(PosixPort, LiestSchreibtUndLeertUeberPseudoterminal) {
 
   // One program at a time on a line.
   EXPECT_EQ(fabrik.Oeffnen(4, Leitungseinstellung{}), nullptr);
+  EXPECT_TRUE(fabrik.ZuletztBelegt());
   EXPECT_EQ(port->Schliessen(), 0);
   EXPECT_NE(fabrik.Oeffnen(4, Leitungseinstellung{}), nullptr);
 }
@@ -117,6 +123,7 @@ TEST(PosixPort, OeffnenScheitert) {
   einstellung.baud = 9600;
   einstellung.paritaet = 'X';
   EXPECT_EQ(fabrik.Oeffnen(3, einstellung), nullptr);
+  EXPECT_FALSE(fabrik.ZuletztBelegt());
 }
 
 // The waits on the output queue are computed from these: start bit, data, parity and stop bits.

@@ -8,8 +8,8 @@
 #include <numeric>
 
 #include "device/novhln1.h"
-#include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
+#include "platform/posix/posixport.h"
 #include "tests/integration/prozesse.h"
 #include "tests/support/tempordner.h"
 
@@ -54,7 +54,7 @@ TEST(SimIntegration, KennungUeberKommandozeileUndLinkBisZumEnde) {
 
   Lauf lauf = Tvm5r({"ports"}, xdg.pfad());
   EXPECT_EQ(lauf.status, 0);
-  EXPECT_NE(lauf.aus.find("COM 7\t" + pty + "\n"), std::string::npos) << lauf.aus;
+  EXPECT_NE(lauf.aus.find("COM 7\t" + pty + "\tPseudo-Terminal\n"), std::string::npos) << lauf.aus;
 
   lauf = Tvm5r({"--port", "7", "id"}, xdg.pfad());
   EXPECT_EQ(lauf.status, 0) << lauf.fehler;
@@ -184,6 +184,18 @@ TEST(SimIntegration, GestoerteAntwortenUndBelegterPort) {
   lauf = Tvm5r({"--port", "5", "speicher", "lesen", "4", "0", "16"}, xdg.pfad());
   EXPECT_EQ(lauf.status, 1);
   EXPECT_EQ(lauf.fehler, "Fehler #406114: Checksummenfehler bei der Übertragung\n");
+
+  // While this program holds the port, the command-line tool is refused.
+  {
+    PosixPortfabrik fabrik(PortWurzeln{Portordner(xdg), xdg.pfad() / "dev", xdg.pfad() / "sys"});
+    ComPorts ports(fabrik);
+    ASSERT_EQ(NOVHLN1_Open(ports, 5, 9600), 0);
+    lauf = Tvm5r({"--port", "5", "id"}, xdg.pfad());
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_EQ(lauf.fehler,
+              "Fehler #100238: Fehler beim öffnen der seriellen Schnittstelle: Port belegt (ein "
+              "anderes Programm hat ihn geöffnet)\n");
+  }
 
   // A second simulator cannot take a port whose link is alive.
   SimProzess zweiter({"--com", "5"}, xdg.pfad());
