@@ -1,10 +1,10 @@
 #include "base/einstellungen.h"
 
-#include <filesystem>
-#include <system_error>
+#include "base/dateischreiben.h"
 
 std::string IniPfad() {
-  return (std::filesystem::path(KonfigurationsOrdner()) / kIniDateiname).string();
+  // Joined as text: the name stays UTF-8 on every system ("/" serves on Windows too).
+  return KonfigurationsOrdner() + "/" + kIniDateiname;
 }
 
 void Einstellungen::Anmelden(Einstellungsabschnitt abschnitt, AbschnittFunktionen funktionen) {
@@ -23,8 +23,7 @@ int Einstellungen::WriteIni() {
   IniDatei ini = Ini_New(true);
   for (const auto& abschnitt : abschnitte_)
     if (abschnitt.schreiben) abschnitt.schreiben(ini);
-  std::error_code fehler;
-  std::filesystem::create_directories(std::filesystem::path(pfad_).parent_path(), fehler);
+  OrdnerFuerDateiAnlegen(pfad_);
   if (Ini_WriteToFile(ini, pfad_) != 0) return -800203;
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "base/zeichensatz.h"
 
@@ -244,7 +245,9 @@ std::string Ini_Text(const IniDatei& ini) {
 
 int Ini_ReadFromFile(IniDatei& ini, const std::string& pfad) {
   std::string inhalt;
-  if (!DateiLesen(pfad, inhalt)) return -801001;
+  // Far beyond any settings file the program writes; a device or a huge file never swells it.
+  constexpr std::size_t kIniMax = std::size_t{4} << 20;
+  if (DateiBegrenztLesen(pfad, kIniMax, inhalt) != Leseergebnis::Gelesen) return -801001;
   Ini_ParseText(ini, inhalt);
   return 0;
 }

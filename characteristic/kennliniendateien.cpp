@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <new>
-#include <sstream>
 
 #include "base/bytes.h"
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "base/zeichensatz.h"
 #include "config/konfigbytes.h"
@@ -149,22 +148,15 @@ int KennliniendateiLesen(std::string_view bytes, Kennliniendatei& datei) {
 }
 
 int KennliniendateiEinlesen(const std::string& pfad, Kennliniendatei& datei) {
-  std::ifstream ein(pfad, std::ios::binary);
-  std::error_code art;
-  if (!ein.is_open() || std::filesystem::is_directory(pfad, art)) return -308518;
-  // The header is checked before the rest of a file of any size is read.
-  std::string bytes(kKennliniendateiKopf, '\0');
-  ein.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(ein.gcount()));
+  constexpr std::size_t kDateiMax =
+      kKennliniendateiKopf + kKennliniendateiPunkteMax * kKennlPunktsatz;
+  std::string bytes;
+  const Leseergebnis gelesen = DateiBegrenztLesen(pfad, kDateiMax, bytes);
+  if (gelesen == Leseergebnis::NichtGeoeffnet) return -308518;
+  if (gelesen == Leseergebnis::NichtGelesen) return -304519;
   if (const int fehler = KopfPruefen(bytes); fehler != 0) return fehler;
-  try {
-    std::ostringstream rest;
-    if (ein.peek() != std::char_traits<char>::eof()) rest << ein.rdbuf();
-    if (ein.bad()) return -304519;
-    return KennliniendateiLesen(bytes + rest.str(), datei);
-  } catch (const std::bad_alloc&) {
-    return -600522;
-  }
+  if (gelesen == Leseergebnis::ZuLang) return -320560;
+  return KennliniendateiLesen(bytes, datei);
 }
 
 int KennliniendateiSchreiben(const std::string& pfad, const Kennlinienzustand& zustand,
@@ -184,7 +176,7 @@ int KennlSpeichern(Kennlinienzustand& zustand, const Konfigzustand& konfig, Dial
     pfad = *gewaehlt;
   }
   if (const int fehler = KennliniendateiSchreiben(pfad, zustand, konfig.gKonfig()); fehler != 0)
-    return fehler;
+    return SpeicherhindernisZeigen(dialoge, pfad, fehler);
   KennlTitelSetzen(zustand, pfad);
   zustand.gKennlGeaendert = false;
   return 0;

@@ -20,6 +20,9 @@ inline constexpr const char* kKennliniendateiTyp = "pwc2 Kennlinien Datei";
 inline constexpr int32_t kKennliniendateiVersion = 2;
 inline constexpr std::size_t kKennliniendateiKopf = 1424;
 inline constexpr std::size_t kKennlPunktsatz = 12;
+// Points a characteristic file is read with at most, far beyond the 4096 raw X steps; it bounds
+// what reading a file may take.
+inline constexpr std::size_t kKennliniendateiPunkteMax = std::size_t{1} << 16;
 
 // "Kennlinienregler - name.ext" for the file part of the path, "Kennlinienregler" for none.
 std::string KennlTitel(const std::string& pfad);
@@ -45,7 +48,9 @@ std::string KennliniendateiBytes(const Kennlinienzustand& zustand, const Konfigu
 // output 2 or rise time unusable); -600522 (memory). Nothing is allocated from the count before
 // it has been checked against the file's size.
 int KennliniendateiLesen(std::string_view bytes, Kennliniendatei& datei);
-// The same from a file: -308518 when it cannot be opened.
+// The same from a file: -308518 when it cannot be opened or is no file to read (a FIFO, socket
+// or folder), -304519 when reading fails, -320560 when it is longer than kKennliniendateiPunkteMax
+// points (after reading that much; a wrong header is told first).
 int KennliniendateiEinlesen(const std::string& pfad, Kennliniendatei& datei);
 // Writes through a temporary file, so that a failure leaves an existing file as it was: 0,
 // -308515 (not opened), -301516 (header not written), -301517 (points not written).

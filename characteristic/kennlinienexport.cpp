@@ -1,11 +1,9 @@
 #include "characteristic/kennlinienexport.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <new>
-#include <system_error>
 
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "characteristic/kennlinienundo.h"
 #include "editor/textzeilen.h"
@@ -90,7 +88,7 @@ int KennlExportieren(const Kennlinienzustand& zustand, Dialoge& dialoge) {
   const auto pfad = dialoge.FileSelectPopup(
       DateiauswahlFuer("*.txt", "Kennlinie exportieren", Dateiknopf::Speichern, false));
   if (!pfad) return 0;
-  return KennltextSchreiben(*pfad, zustand.gKennlinie);
+  return SpeicherhindernisZeigen(dialoge, *pfad, KennltextSchreiben(*pfad, zustand.gKennlinie));
 }
 
 Kennlimportfehler KennltextLesen(std::istream& ein, std::vector<Kennlinienpunkt>& punkte) {
@@ -115,11 +113,14 @@ Kennlimportfehler KennltextLesen(std::istream& ein, std::vector<Kennlinienpunkt>
 }
 
 int KennltextImportieren(Kennlinienzustand& zustand, Dialoge& dialoge, const std::string& pfad) {
-  std::ifstream ein(pfad, std::ios::binary);
-  std::error_code art;
-  if (!ein.is_open() || std::filesystem::is_directory(pfad, art)) return -308533;
+  Lesedatei datei(pfad);
+  if (!datei.Offen()) return -308533;
+  BegrenzteEingabe puffer(datei, kKennlImportTextMax);
+  std::istream ein(&puffer);
   std::vector<Kennlinienpunkt> punkte;
-  const Kennlimportfehler fehler = KennltextLesen(ein, punkte);
+  Kennlimportfehler fehler = KennltextLesen(ein, punkte);
+  // A source cut at the bound is refused whatever its cut last line looked like.
+  if (puffer.ZuLang()) fehler = {-320561, ""};
   if (fehler.code != 0) {
     if (!fehler.meldung.empty()) dialoge.MessagePopup("Importfehler", fehler.meldung);
     return fehler.code;

@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "base/dialoge.h"
+#include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienzustand.h"
 
 // Characters of a line that the import reads; the rest of a longer line is ignored.
 inline constexpr std::size_t kKennlImportZeileMax = 95;
+// Bytes of an import file read at most: kKennliniendateiPunkteMax point lines of 48 characters.
+// A longer source (a device, a huge file) is refused with -320561.
+inline constexpr std::size_t kKennlImportTextMax = kKennliniendateiPunkteMax * 48;
 
 // The whole export text: four header lines, the point lines, an empty line.
 std::string KennlExportText(const Kennlinie& kennlinie);
@@ -32,7 +36,8 @@ struct Kennlimportfehler {
 Kennlimportfehler KennltextLesen(std::istream& ein, std::vector<Kennlinienpunkt>& punkte);
 // Imports the file at pfad: on success one undo snapshot (the state becomes modified), then the
 // points are replaced; comment, value fields, file name and view stay. On a refused line the
-// popup "Importfehler" is shown and nothing changes. 0, -308533 (not opened), the code of
+// popup "Importfehler" is shown and nothing changes. 0, -308533 (not opened, or a FIFO, socket
+// or folder), -320561 (longer than kKennlImportTextMax, after reading that much), the code of
 // KennltextLesen, or -600543.
 int KennltextImportieren(Kennlinienzustand& zustand, Dialoge& dialoge, const std::string& pfad);
 // "Kennlinie importieren": the file selection, then KennltextImportieren; 0 also when cancelled.

@@ -8,6 +8,7 @@
 
 #include "base/einstellungen.h"
 #include "cli/argumente.h"
+#include "cli/ausgabedatei.h"
 #include "cli/geraetesitzung.h"
 #include "config/konfigdatei.h"
 #include "config/konfigini.h"
@@ -152,6 +153,7 @@ int Protokoll(Sitzung& s, const Argumente& argumente) {
   Protokolldialoge dialoge(s.dialoge(), a[0]);
   Direktsitzung d(s, dialoge);
   if (const int code = d.Laden(s, konfigdatei); code != 0) return code;
+  if (const int code = AusgabeVorabPruefen(s, a[0], -308306); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
   Direktsteuerung& st = d.steuerung;
   st.felder.dateiSpeichern = true;

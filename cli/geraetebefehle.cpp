@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <map>
 
-#include "base/dateischreiben.h"
+#include "base/dateilesen.h"
 #include "cli/argumente.h"
+#include "cli/ausgabedatei.h"
 #include "device/geraetesuche.h"
 #include "device/novhln1.h"
 #include "device/portliste.h"
@@ -95,6 +96,8 @@ int SpeicherLesen(Sitzung& s, Argumente a) {
   const long start = ZahlLesen(a[1], "Die Startadresse", 0, kSpeicherende - 1);
   const long anzahl = ZahlLesen(a[2], "Die Anzahl", 1, kSpeicherende - start);
   std::vector<uint8_t> daten(static_cast<size_t>(anzahl));
+  if (!datei.empty())
+    if (const int code = AusgabeVorabPruefen(s, datei, -308974); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
   const int code =
       KurvenBlockLesen(s.dialoge(), s.ports(), s.port(), s.adresse(), static_cast<int>(start),
@@ -105,9 +108,7 @@ int SpeicherLesen(Sitzung& s, Argumente a) {
     return 0;
   }
   const std::string_view inhalt(reinterpret_cast<const char*>(daten.data()), daten.size());
-  if (!DateiSicherSchreiben(datei, {inhalt}).ok())
-    throw Aufruffehler("Die Datei \"" + datei + "\" kann nicht geschrieben werden");
-  return 0;
+  return BytesSchreiben(s, datei, inhalt, -308974, -301975);
 }
 
 // speicher schreiben TYP START (HEX ... | --datei DATEI)
@@ -123,8 +124,16 @@ int SpeicherSchreiben(Sitzung& s, Argumente a) {
     daten = HexLesen(hex);
   } else {
     std::string inhalt;
-    if (!DateiLesen(datei, inhalt))
-      throw Aufruffehler("Die Datei \"" + datei + "\" kann nicht gelesen werden");
+    switch (DateiBegrenztLesen(datei, kSpeicherende, inhalt)) {
+      case Leseergebnis::NichtGeoeffnet:
+        return -308976;
+      case Leseergebnis::NichtGelesen:
+        return -304977;
+      case Leseergebnis::ZuLang:
+        return -320978;
+      case Leseergebnis::Gelesen:
+        break;
+    }
     daten.assign(inhalt.begin(), inhalt.end());
   }
   if (daten.empty()) throw Aufruffehler("Keine Daten zum Schreiben");

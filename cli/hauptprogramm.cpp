@@ -84,6 +84,7 @@ int CliAusfuehren(const std::vector<std::string>& argumente, Portfabrik& fabrik,
     const int code = befehl->ausfuehren(sitzung, {a.begin() + 1, a.end()});
     if (code == 0) return 0;
     meldungen << Fehlerzeile(code) << '\n';
+    if (!sitzung.Fehlergrund().empty()) meldungen << sitzung.Fehlergrund() << '\n';
     return 1;
   } catch (const Aufruffehler& fehler) {
     meldungen << "tvm5r: " << fehler.what() << "\n\n";

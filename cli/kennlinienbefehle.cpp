@@ -2,12 +2,12 @@
 
 #include <string_view>
 
-#include "base/dateischreiben.h"
 #include "characteristic/kennlinienabbild.h"
 #include "characteristic/kennliniendateien.h"
 #include "characteristic/kennlinienexport.h"
 #include "characteristic/kennlinientransfer.h"
 #include "cli/argumente.h"
+#include "cli/ausgabedatei.h"
 #include "cli/geraetesitzung.h"
 #include "cli/unterbefehle.h"
 #include "editor/textzeilen.h"
@@ -63,11 +63,11 @@ int Info(Sitzung& s, const Argumente& a) {
 }
 
 // kennlinie export DATEI.ske AUS.txt
-int Export(Sitzung&, const Argumente& a) {
+int Export(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 2, 2);
   Kennliniensitzung k;
   if (const int code = Laden(a[0], k); code != 0) return code;
-  return KennltextSchreiben(a[1], k.zustand.gKennlinie);
+  return Ausgabefehler(s, a[1], KennltextSchreiben(a[1], k.zustand.gKennlinie));
 }
 
 // kennlinie import EIN.txt AUS.ske [--basis DATEI.ske]
@@ -78,20 +78,18 @@ int Import(Sitzung& s, Argumente a) {
   if (!basis.empty())
     if (const int code = Laden(basis, k); code != 0) return code;
   if (const int code = KennltextImportieren(k.zustand, s.dialoge(), a[0]); code != 0) return code;
-  return KennliniendateiSchreiben(a[1], k.zustand, k.konfig);
+  return Ausgabefehler(s, a[1], KennliniendateiSchreiben(a[1], k.zustand, k.konfig));
 }
 
 // kennlinie abbild DATEI.ske AUS.bin: the 8224 bytes of a slot.
-int Abbild(Sitzung&, const Argumente& a) {
+int Abbild(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 2, 2);
   Kennliniensitzung k;
   if (const int code = Laden(a[0], k); code != 0) return code;
   std::vector<uint8_t> abbild;
   if (const int code = KennlSendeabbild(k.zustand, k.konfig, abbild); code != 0) return code;
   const std::string_view bytes(reinterpret_cast<const char*>(abbild.data()), abbild.size());
-  if (!DateiSicherSchreiben(a[1], {bytes}).ok())
-    throw Aufruffehler("Die Datei \"" + a[1] + "\" kann nicht geschrieben werden");
-  return 0;
+  return BytesSchreiben(s, a[1], bytes, -308972, -301973);
 }
 
 // kennlinie senden DATEI.ske --slot S [--pruefen]
@@ -117,13 +115,14 @@ int Lesen(Sitzung& s, Argumente a) {
   const int slot = Slot(a);
   AnzahlPruefen(a, 1, 1);
   if (!KennlSlotGueltig(slot)) return -1024511;
+  if (const int code = AusgabeVorabPruefen(s, a[0], -308515); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
   Geraetesitzung g(s, Geraetepanel::Kennlinie);
   Kennliniensitzung k;
   k.zustand.gKennlKurvenNr = slot;
   if (const int code = KennlLesen(k.zustand, k.konfig, g.fehler, g.zugang); code != 0) return code;
   if (g.merker.code != 0) return g.merker.code;
-  return KennliniendateiSchreiben(a[0], k.zustand, k.konfig);
+  return Ausgabefehler(s, a[0], KennliniendateiSchreiben(a[0], k.zustand, k.konfig));
 }
 
 // kennlinie waehlen --slot S

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "base/dateischreiben.h"
 #include "base/fehlerausgabe.h"
 #include "cli/argumente.h"
+#include "cli/ausgabedatei.h"
 #include "cli/geraetesitzung.h"
 #include "cli/unterbefehle.h"
 #include "curves/kurvendateien.h"
@@ -57,12 +57,12 @@ int Info(Sitzung& s, const Argumente& a) {
 }
 
 // kurven export DATEI.skr AUS.txt
-int Export(Sitzung&, const Argumente& a) {
+int Export(Sitzung& s, const Argumente& a) {
   AnzahlPruefen(a, 2, 2);
   Kurvensatz satz;
   Konfiguration konfig;
   if (const int code = Laden(a[0], satz, konfig); code != 0) return code;
-  return KurventextSchreiben(a[1], satz.gKurven[0]);
+  return Ausgabefehler(s, a[1], KurventextSchreiben(a[1], satz.gKurven[0]));
 }
 
 // kurven import EIN.txt AUS.skr [--basis DATEI.skr]
@@ -74,7 +74,7 @@ int Import(Sitzung& s, Argumente a) {
   if (!basis.empty())
     if (const int code = Laden(basis, satz, konfig); code != 0) return code;
   if (const int code = KurventextImportieren(satz, s.dialoge(), a[0]); code != 0) return code;
-  return KurvendateiSchreiben(a[1], satz, konfig);
+  return Ausgabefehler(s, a[1], KurvendateiSchreiben(a[1], satz, konfig));
 }
 
 // The image of curve 1; -1023477 ("Nicht genug Speicherplatz auf dem TVM-5R.") after the
@@ -99,9 +99,7 @@ int Abbild(Sitzung& s, const Argumente& a) {
   if (const int code = Abbilden(s, satz, abbild); code != 0) return code;
   const std::string_view bytes(reinterpret_cast<const char*>(abbild.bytes.data()) + kAbbildStart,
                                static_cast<size_t>(abbild.ende + 1 - kAbbildStart));
-  if (!DateiSicherSchreiben(a[1], {bytes}).ok())
-    throw Aufruffehler("Die Datei \"" + a[1] + "\" kann nicht geschrieben werden");
-  return 0;
+  return BytesSchreiben(s, a[1], bytes, -308970, -301971);
 }
 
 // kurven senden DATEI.skr [--dither] [--pruefen]
@@ -126,12 +124,13 @@ int Senden(Sitzung& s, Argumente a) {
 int Lesen(Sitzung& s, Argumente a) {
   const int typ = Schalter(a, "--dither") ? kDitherspeicher : kKurvenspeicher;
   AnzahlPruefen(a, 1, 1);
+  if (const int code = AusgabeVorabPruefen(s, a[0], -308432); code != 0) return code;
   if (const int code = s.PortOeffnen(); code != 0) return code;
   Geraetesitzung g(s, Geraetepanel::Kurven);
   Kurvensatz satz;
   if (const int code = KurvenLesen(satz, g.fehler, g.zugang, typ); code != 0) return code;
   if (g.merker.code != 0) return g.merker.code;
-  return KurvendateiSchreiben(a[0], satz, Konfiguration{});
+  return Ausgabefehler(s, a[0], KurvendateiSchreiben(a[0], satz, Konfiguration{}));
 }
 
 int Kurven(Sitzung& s, const Argumente& a) {

@@ -45,6 +45,10 @@ class Sitzung {
   std::ostream& aus() { return aus_; }
   std::ostream& meldungen() { return meldungen_; }
   Dialoge& dialoge() { return dialoge_; }
+  // Why a file error happened (which folder, what stands in the file's place), printed after
+  // the error line; empty when the catalogue text says all.
+  void FehlergrundSetzen(std::string grund) { fehlergrund_ = std::move(grund); }
+  const std::string& Fehlergrund() const { return fehlergrund_; }
 
  private:
   CliOptionen optionen_;
@@ -54,6 +58,7 @@ class Sitzung {
   Spurausgabe spur_;
   std::unique_ptr<MitschnittFabrik> mitschnitt_;
   ComPorts ports_;
+  std::string fehlergrund_;
 };
 
 // "Fehler #<code>: <text>" with the code's absolute value and the German catalogue text.

@@ -1,12 +1,13 @@
 #include "config/konfigdatei.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <string_view>
 
 #include "base/bytes.h"
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "config/konfigbytes.h"
 
@@ -42,11 +43,13 @@ int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig) {
 }
 
 int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel) {
-  std::ifstream datei(pfad, std::ios::binary);
-  if (!datei.is_open()) return -308263;
+  std::string bytes;
   Dateibild bild{};
-  datei.read(reinterpret_cast<char*>(bild.data()), static_cast<std::streamsize>(bild.size()));
-  if (datei.gcount() != static_cast<std::streamsize>(bild.size())) return -304264;
+  // Bytes after the record are not looked at, so only that much is read of any file.
+  const Leseergebnis gelesen = DateiBegrenztLesen(pfad, bild.size(), bytes);
+  if (gelesen == Leseergebnis::NichtGeoeffnet) return -308263;
+  if (gelesen == Leseergebnis::NichtGelesen || bytes.size() < bild.size()) return -304264;
+  std::copy_n(bytes.begin(), bild.size(), bild.begin());
   if (!TypStimmt(bild)) return -1021265;
   if (I32Lesen(bild.data() + kVersionOffset) != kVersion) return -303266;
   const Konfiguration konfig = KonfigurationLesen(bild.data() + kRecordOffset);
@@ -60,7 +63,8 @@ int KonfigurationSpeichern(Konfigzustand& zustand) {
       DateiauswahlFuer("*.sko", "Konfiguration speichern", Dateiknopf::Speichern));
   if (!pfad) return 0;
   if (!zustand.KonfigfelderInStrukturSpeichern()) return 0;
-  return KonfigdateiSchreiben(*pfad, zustand.gKonfig());
+  return SpeicherhindernisZeigen(zustand.dialoge(), *pfad,
+                                 KonfigdateiSchreiben(*pfad, zustand.gKonfig()));
 }
 
 int KonfigurationLaden(Konfigzustand& zustand) {

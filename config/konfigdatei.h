@@ -13,7 +13,8 @@ constexpr const char* kKonfigdateiTyp = "tvm5rKurven Konfigdatei";
 
 // 0, -308261 (not opened) or -301262 (not completely written).
 int KonfigdateiSchreiben(const std::string& pfad, const Konfiguration& konfig);
-// 0, -308263 (not opened), -304264 (too short), -1021265 (other file type), -303266 (other
+// 0, -308263 (not opened, or no file to read: a FIFO, socket or folder), -304264 (too short or
+// not read), -1021265 (other file type), -303266 (other
 // version) or -322267 (a record the conversions cannot use); `ziel` changes only on 0.
 int KonfigdateiLesen(const std::string& pfad, Konfiguration& ziel);
 

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <new>
-#include <sstream>
 
 #include "base/bytes.h"
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "base/zeichensatz.h"
 #include "config/konfigbytes.h"
@@ -200,22 +199,15 @@ int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei) {
 }
 
 int KurvendateiEinlesen(const std::string& pfad, Kurvendatei& datei) {
-  std::ifstream ein(pfad, std::ios::binary);
-  std::error_code art;
-  if (!ein.is_open() || std::filesystem::is_directory(pfad, art)) return -308435;
-  // The header is checked before the rest of a file of any size is read.
-  std::string bytes(kKurvendateiKopf, '\0');
-  ein.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(ein.gcount()));
+  constexpr size_t kDateiMax =
+      kKurvendateiKopf + kKurvenAnzahl * kKurvendateiPunkteMax * kPunktsatzGroesse;
+  std::string bytes;
+  const Leseergebnis gelesen = DateiBegrenztLesen(pfad, kDateiMax, bytes);
+  if (gelesen == Leseergebnis::NichtGeoeffnet) return -308435;
+  if (gelesen == Leseergebnis::NichtGelesen) return -304436;
   if (const int fehler = KopfPruefen(bytes); fehler != 0) return fehler;
-  try {
-    std::ostringstream rest;
-    if (ein.peek() != std::char_traits<char>::eof()) rest << ein.rdbuf();
-    if (ein.bad()) return -304436;
-    return KurvendateiLesen(bytes + rest.str(), datei);
-  } catch (const std::bad_alloc&) {
-    return -600439;
-  }
+  if (gelesen == Leseergebnis::ZuLang) return -320484;
+  return KurvendateiLesen(bytes, datei);
 }
 
 int KurvendateiSchreiben(const std::string& pfad, const Kurvensatz& satz,
@@ -247,7 +239,7 @@ int KurvenSpeichern(Kurvensatz& satz, const Konfigzustand& konfig, Dialoge& dial
     pfad = *gewaehlt;
   }
   if (const int fehler = KurvendateiSchreiben(pfad, satz, konfig.gKonfig()); fehler != 0)
-    return fehler;
+    return SpeicherhindernisZeigen(dialoge, pfad, fehler);
   KurvenTitelSetzen(satz, pfad);
   satz.gKurvenGeaendert = false;
   return 0;

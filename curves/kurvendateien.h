@@ -22,6 +22,9 @@ inline constexpr const char* kKurvendateiTyp = "tvm5rKurven Kurvendatei";
 inline constexpr int32_t kKurvendateiVersion = 1;
 inline constexpr size_t kKurvendateiKopf = 4472;
 inline constexpr size_t kPunktsatzGroesse = 12;
+// Points of one curve that a curve file is read with at most, far beyond the 30704 time units
+// the device holds; it bounds what reading a file may take.
+inline constexpr size_t kKurvendateiPunkteMax = size_t{1} << 20;
 
 inline constexpr const char* kKonfigurationUnbrauchbar =
     "Die Konfiguration (siehe Fenster 'Konfiguration') der geladenen\n"
@@ -58,7 +61,9 @@ std::string KurvendateiBytes(const Kurvensatz& satz, const Konfiguration& konfig
 // the file can hold), -322475 (a point's value or length out of range), -600439 (memory). Only
 // counts checked against the file's size are allocated. Comments arrive as UTF-8.
 int KurvendateiLesen(std::string_view bytes, Kurvendatei& datei);
-// The same from a file: -308435 when it cannot be opened.
+// The same from a file: -308435 when it cannot be opened or is no file to read (a FIFO, socket
+// or folder), -304436 when reading fails, -320484 when it is longer than four curves of
+// kKurvendateiPunkteMax points (after reading that much; a wrong header is told first).
 int KurvendateiEinlesen(const std::string& pfad, Kurvendatei& datei);
 // Writes the set to pfad through a temporary file, so that a failure leaves an existing file as
 // it was: 0, -308432 (not opened), -301433 (header not written), -301434 (points not written).

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <optional>
-#include <system_error>
 
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "curves/kurvenundo.h"
 #include "editor/textzeilen.h"
@@ -124,7 +122,7 @@ int KurvenExportieren(const Kurvensatz& satz, Dialoge& dialoge) {
   const auto pfad = dialoge.FileSelectPopup(
       DateiauswahlFuer("*.txt", "Kurven exportieren", Dateiknopf::Speichern, false));
   if (!pfad) return 0;
-  return KurventextSchreiben(*pfad, satz.gKurven[0]);
+  return SpeicherhindernisZeigen(dialoge, *pfad, KurventextSchreiben(*pfad, satz.gKurven[0]));
 }
 
 Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte) {
@@ -146,11 +144,14 @@ Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte
 }
 
 int KurventextImportieren(Kurvensatz& satz, Dialoge& dialoge, const std::string& pfad) {
-  std::ifstream ein(pfad, std::ios::binary);
-  std::error_code art;
-  if (!ein.is_open() || std::filesystem::is_directory(pfad, art)) return -308445;
+  Lesedatei datei(pfad);
+  if (!datei.Offen()) return -308445;
+  BegrenzteEingabe puffer(datei, kImportTextMax);
+  std::istream ein(&puffer);
   std::vector<Kurvenpunkt> punkte;
-  const Importfehler fehler = KurventextLesen(ein, punkte);
+  Importfehler fehler = KurventextLesen(ein, punkte);
+  // A source cut at the bound is refused whatever its cut last line looked like.
+  if (puffer.ZuLang()) fehler = {-320485, ""};
   if (fehler.code != 0) {
     if (!fehler.meldung.empty()) dialoge.MessagePopup("Importfehler", fehler.meldung);
     return fehler.code;

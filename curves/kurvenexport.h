@@ -12,6 +12,9 @@
 
 // Characters of a line that the import reads; the rest of a longer line is ignored.
 inline constexpr size_t kImportZeileMax = 95;
+// Bytes of an import file read at most (16 MiB, half a million exported point lines of about 30
+// characters). A longer source (a device, a huge file) is refused with -320485.
+inline constexpr size_t kImportTextMax = size_t{16} << 20;
 
 // The whole text of the export of one curve: six header lines, the point lines, an empty line.
 std::string KurvenExportText(const Kurve& kurve);
@@ -33,7 +36,8 @@ struct Importfehler {
 Importfehler KurventextLesen(std::istream& ein, std::vector<Kurvenpunkt>& punkte);
 // Imports the file at pfad into curve 1: on success one undo snapshot, then the points replace
 // the curve's points (the set becomes modified); on any error the popup "Importfehler" is shown
-// and nothing changes. 0, -308445 (not opened) or the code of KurventextLesen or -600459.
+// and nothing changes. 0, -308445 (not opened, or a FIFO, socket or folder), -320485 (longer
+// than kImportTextMax, after reading that much) or the code of KurventextLesen or -600459.
 int KurventextImportieren(Kurvensatz& satz, Dialoge& dialoge, const std::string& pfad);
 // "Kurven importieren": the file dialog, then KurventextImportieren. 0 also when cancelled.
 int KurvenImportieren(Kurvensatz& satz, Dialoge& dialoge);

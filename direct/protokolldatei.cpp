@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/dateischreiben.h"
 #include "base/zeichensatz.h"
 #include "direct/direktkanaele.h"
 
@@ -85,7 +86,7 @@ std::string Wertspalten(const Konfiguration& konfig, const std::array<double, 4>
 
 int Protokolldatei::Oeffnen(const std::string& pfad) {
   Schliessen();
-  datei_ = std::fopen(pfad.c_str(), "ab");
+  datei_ = DateiZumAnhaengenOeffnen(pfad);
   return datei_ != nullptr ? 0 : -308306;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/dateilesen.h"
 #include "base/dateischreiben.h"
 #include "device/novhln1.h"
 #include "device/speichertransfer.h"
@@ -249,7 +250,9 @@ void Geraet::SpeicherVerfaelschen(int typ, int adresse_, uint8_t xorMaske) {
 
 bool Geraet::SpeicherLaden(const std::string& pfad) {
   std::string inhalt;
-  if (!DateiLesen(pfad, inhalt) || inhalt.size() != 2 * static_cast<size_t>(kSpeichergroesse))
+  const size_t groesse = 2 * static_cast<size_t>(kSpeichergroesse);
+  if (DateiBegrenztLesen(pfad, groesse, inhalt) != Leseergebnis::Gelesen ||
+      inhalt.size() != groesse)
     return false;
   for (size_t t = 0; t < 2; ++t) {
     const auto anfang = inhalt.begin() + t * kSpeichergroesse;

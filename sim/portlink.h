@@ -3,12 +3,18 @@
 // removed again when the simulator ends.
 
 #include <filesystem>
+#include <memory>
 #include <string>
+
+#include "platform/dateisperre.h"
 
 class Portlink {
  public:
-  // Creates ordner/com<nummer> pointing to ziel, creating the folder when needed. A link left
-  // behind by a simulator that was killed (its target is gone) is replaced; a live one is not.
+  // Creates ordner/com<nummer> pointing to ziel, creating the folder when needed. While the
+  // simulator runs it holds the lock file ordner/.com<nummer>.sim, which names the link's
+  // target. A link left behind by a simulator that was killed (nobody holds the lock and the
+  // file names the link's target, or the target is gone) is replaced; the link of a running
+  // simulator or one the user made is not.
   Portlink(const std::filesystem::path& ordner, int nummer, const std::string& ziel);
   ~Portlink();
   Portlink(const Portlink&) = delete;
@@ -19,8 +25,11 @@ class Portlink {
   const std::string& Fehler() const { return fehler_; }
 
  private:
+  bool Verwaist() const;
+
   std::filesystem::path link_;
   std::string ziel_;
+  std::unique_ptr<Dateisperre> sperre_;
   bool angelegt_ = false;
   std::string fehler_;
 };

@@ -2,15 +2,15 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -41,29 +41,11 @@ int TemporaereAnlegen(const fs::path& ordner, const std::string& praefix, const 
   std::random_device zufall;
   for (int versuch = 0; versuch < 100; ++versuch) {
     temp = ordner /
-           (praefix + std::to_string(getpid()) + "-" + std::to_string(zufall() % 1000000) + endung);
+           Tempname(praefix, static_cast<unsigned long>(getpid()), zufall() % 1000000, endung);
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
-}
-
-// The process id in a temporary file's name of this naming, 0 for any other name.
-pid_t ProzessImNamen(const std::string& name, const std::string& praefix,
-                     const std::string& endung) {
-  if (name.size() <= praefix.size() + endung.size() || name.rfind(praefix, 0) != 0 ||
-      name.compare(name.size() - endung.size(), endung.size(), endung) != 0)
-    return 0;
-  const std::string mitte =
-      name.substr(praefix.size(), name.size() - praefix.size() - endung.size());
-  const size_t strich = mitte.find('-');
-  const auto ziffern = [](const std::string& t) {
-    return !t.empty() && t.size() <= 9 && t.find_first_not_of("0123456789") == std::string::npos;
-  };
-  if (strich == std::string::npos || !ziffern(mitte.substr(0, strich)) ||
-      !ziffern(mitte.substr(strich + 1)))
-    return 0;
-  return static_cast<pid_t>(std::stol(mitte.substr(0, strich)));
 }
 
 // A save that was killed leaves its temporary file behind; the next save in the folder removes
@@ -73,7 +55,8 @@ void VerwaisteEntfernen(const fs::path& ordner, const std::string& praefix,
   std::error_code fehler;
   for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende;
        it.increment(fehler)) {
-    const pid_t pid = ProzessImNamen(it->path().filename().string(), praefix, endung);
+    const auto pid =
+        static_cast<pid_t>(ProzessImTempnamen(it->path().filename().string(), praefix, endung));
     if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH) {
       std::error_code egal;
       fs::remove(it->path(), egal);
@@ -81,13 +64,16 @@ void VerwaisteEntfernen(const fs::path& ordner, const std::string& praefix,
   }
 }
 
-// An existing target that may not be written is refused before anything is created.
+// An existing target that may not be written is refused before anything is created. Only a
+// regular file is probed (without blocking): opening a FIFO for writing would wait for a reader.
 bool ZielBeschreibbar(const fs::path& ziel) {
-  std::error_code fehler;
-  if (!fs::exists(ziel, fehler)) return true;
-  if (fs::is_directory(ziel, fehler)) return false;
-  std::ofstream probe(ziel, std::ios::binary | std::ios::app);
-  return probe.is_open();
+  struct stat art {};
+  if (stat(ziel.c_str(), &art) != 0) return errno == ENOENT;
+  if (!S_ISREG(art.st_mode)) return false;
+  const int fd = open(ziel.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
 }
 
 // The new file takes the mode of the one it replaces (a private 0600 file stays private); it
@@ -110,14 +96,30 @@ bool AllesSchreiben(int fd, std::string_view teil) {
   return true;
 }
 
+Schreibergebnis AlleTeileSchreiben(int fd, const std::vector<std::string_view>& teile) {
+  for (size_t i = 0; i < teile.size(); ++i) {
+    if (!AllesSchreiben(fd, teile[i])) return {Schreibergebnis::Art::NichtGeschrieben, i};
+  }
+  return {};
+}
+
+// A character device (/dev/null, a terminal) is written straight through: a rename would put a
+// regular file in its place.
+Schreibergebnis Durchschreiben(const std::string& pfad,
+                               const std::vector<std::string_view>& teile) {
+  const int fd = open(pfad.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return {Schreibergebnis::Art::NichtGeoeffnet, 0};
+  Schreibergebnis ergebnis = AlleTeileSchreiben(fd, teile);
+  if (close(fd) != 0 && ergebnis.ok())
+    ergebnis = {Schreibergebnis::Art::NichtGeschrieben, teile.empty() ? 0 : teile.size() - 1};
+  return ergebnis;
+}
+
 // Writes the parts and closes the file. fsync before the rename: otherwise a power cut soon
 // after could leave the new name on a file whose data never reached the disk.
 Schreibergebnis TeileSchreiben(int fd, const std::vector<std::string_view>& teile) {
   using Art = Schreibergebnis::Art;
-  Schreibergebnis ergebnis;
-  for (size_t i = 0; i < teile.size() && ergebnis.ok(); ++i) {
-    if (!AllesSchreiben(fd, teile[i])) ergebnis = {Art::NichtGeschrieben, i};
-  }
+  Schreibergebnis ergebnis = AlleTeileSchreiben(fd, teile);
   const size_t letzter = teile.empty() ? 0 : teile.size() - 1;
   if (ergebnis.ok() && fsync(fd) != 0) ergebnis = {Art::NichtGeschrieben, letzter};
   if (close(fd) != 0 && ergebnis.ok()) ergebnis = {Art::NichtGeschrieben, letzter};
@@ -140,6 +142,12 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
                                      const std::string& praefix, const std::string& endung) {
   using Art = Schreibergebnis::Art;
   if (pfad.empty()) return {Art::NichtGeoeffnet, 0};
+  // stat follows every link, also the system's own (/dev/stdout -> /proc/self/fd/1).
+  struct stat art {};
+  if (stat(pfad.c_str(), &art) == 0) {
+    if (S_ISCHR(art.st_mode)) return Durchschreiben(pfad, teile);
+    if (!S_ISREG(art.st_mode)) return {Art::NichtGeoeffnet, 0};
+  }
   const fs::path ziel = EndzielVon(fs::path(pfad));
   if (ziel.empty() || !ZielBeschreibbar(ziel)) return {Art::NichtGeoeffnet, 0};
   const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
@@ -166,15 +174,40 @@ Schreibergebnis DateiSicherSchreiben(const std::string& pfad,
   return ergebnis;
 }
 
-bool DateiLesen(const std::string& pfad, std::string& inhalt) {
-  // A folder opens like a file on some systems and then reads as empty.
+Schreibhindernis SchreibhindernisSuchen(const std::string& pfad) {
+  using Art = Schreibhindernis::Art;
+  struct stat art {};
+  if (!pfad.empty() && stat(pfad.c_str(), &art) == 0) {
+    if (S_ISCHR(art.st_mode)) return {access(pfad.c_str(), W_OK) == 0 ? Art::Keins : Art::Ziel, ""};
+    if (!S_ISREG(art.st_mode)) return {Art::KeineDatei, ""};
+    if (access(pfad.c_str(), W_OK) != 0) return {Art::Ziel, ""};
+  }
+  const fs::path ziel = EndzielVon(fs::path(pfad));
+  if (ziel.empty()) return {Art::KeineDatei, ""};
+  const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+  if (access(ordner.c_str(), W_OK | X_OK) != 0)
+    return {errno == ENOENT || errno == ENOTDIR ? Art::OrdnerFehlt : Art::Ordner, ordner.string()};
+  return {};
+}
+
+bool OrdnerFuerDateiAnlegen(const std::string& datei) {
   std::error_code fehler;
-  if (fs::is_directory(pfad, fehler)) return false;
-  std::ifstream datei(pfad, std::ios::binary);
-  if (!datei.is_open()) return false;
-  std::ostringstream puffer;
-  if (datei.peek() != std::ifstream::traits_type::eof()) puffer << datei.rdbuf();
-  if (datei.bad() || !puffer) return false;
-  inhalt = puffer.str();
-  return true;
+  fs::create_directories(fs::path(datei).parent_path(), fehler);
+  return !fehler;
+}
+
+std::FILE* DateiZumAnhaengenOeffnen(const std::string& pfad) {
+  struct stat art {};
+  if (stat(pfad.c_str(), &art) == 0 && !S_ISREG(art.st_mode) && !S_ISCHR(art.st_mode))
+    return nullptr;
+  // Without blocking, in case a FIFO took the name meanwhile; it is refused below.
+  const int fd =
+      open(pfad.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* datei = nullptr;
+  if (fstat(fd, &art) == 0 && (S_ISREG(art.st_mode) || S_ISCHR(art.st_mode)) &&
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
+    datei = fdopen(fd, "ab");
+  if (datei == nullptr) close(fd);
+  return datei;
 }

@@ -148,7 +148,8 @@ TEST(Direktbefehle, ProtokollHaengtAnUndLaesstDieAusgaengeInRuhe) {
   EXPECT_EQ(lauf.fehler, "Hinweis: Einstellungsdatei " +
                              (u.tmp.pfad() / "tvm5r" / "tvm5RKurvengenerator.ini").string() +
                              " nicht lesbar, Standardkonfiguration (0 bis 10 V)\n"
-                             "Fehler #308306: Fehler beim Öffnen der Datei\n");
+                             "Fehler #308306: Fehler beim Öffnen der Datei\n"
+                             "Den Ordner \"" + u.tmp.datei("fehlt") + "\" gibt es nicht.\n");
   for (const auto& a : std::vector<std::vector<std::string>>{
            {"protokoll", datei},
            {"protokoll", datei, "--intervall", "x"},

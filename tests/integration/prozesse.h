@@ -21,6 +21,7 @@ class SimProzess {
   const std::string& zeile() const { return zeile_; }
   // Sends SIGTERM and returns the exit status (-1 when it did not end normally).
   int Beenden();
+  pid_t pid() const { return pid_; }
 
  private:
   pid_t pid_ = -1;
