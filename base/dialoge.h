@@ -50,24 +50,12 @@ class Dialoge {
   // Returns the chosen path, nothing when cancelled.
   virtual std::optional<std::string> FileSelectPopup(const Dateiauswahl& auswahl) = 0;
 
-  // Modal progress dialog without a cancel button.
+  // Modal progress dialog of a transfer, with "Abbrechen".
   virtual void FortschrittOeffnen(const std::string& titel, const std::string& label) = 0;
   virtual void FortschrittSetzen(int prozent) = 0;
+  // The remaining time under the percentage ("noch 1:23 min"); empty while it is not known.
+  virtual void FortschrittRestzeit(const std::string& /*text*/) {}
+  // Whether the user asked the transfer to stop; asked between two frames.
+  virtual bool FortschrittAbgebrochen() { return false; }
   virtual void FortschrittSchliessen() = 0;
-};
-
-// Keeps the progress dialog open for one scope, so that every return path closes it.
-class Fortschritt {
- public:
-  Fortschritt(Dialoge& dialoge, const std::string& titel, const std::string& label)
-      : dialoge_(dialoge) {
-    dialoge_.FortschrittOeffnen(titel, label);
-  }
-  ~Fortschritt() { dialoge_.FortschrittSchliessen(); }
-  Fortschritt(const Fortschritt&) = delete;
-  Fortschritt& operator=(const Fortschritt&) = delete;
-  void Setzen(int prozent) { dialoge_.FortschrittSetzen(prozent); }
-
- private:
-  Dialoge& dialoge_;
 };

@@ -40,6 +40,7 @@ void Fehlerausgabe::FehleranzeigeAnmelden(Geraetepanel panel, Fehleranzeige* anz
 }
 
 void Fehlerausgabe::ComFehlerSetzen(int code) {
+  if (pruefung_) code = pruefung_(code);
   for (Fehleranzeige* anzeige : anzeigen_) {
     if (anzeige == nullptr) continue;
     if (code != 0)
@@ -47,4 +48,9 @@ void Fehlerausgabe::ComFehlerSetzen(int code) {
     else
       anzeige->FehlerZeigen(false, "", 0);
   }
+}
+
+void Fehlerausgabe::ComMeldungSetzen(const std::string& text) {
+  for (Fehleranzeige* anzeige : anzeigen_)
+    if (anzeige != nullptr) anzeige->FehlerZeigen(false, text, 0);
 }

@@ -3,6 +3,7 @@
 // error indicator that the device panels share.
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "base/dialoge.h"
@@ -32,6 +33,13 @@ class Fehlerausgabe {
 
   void FehleranzeigeAnmelden(Geraetepanel panel, Fehleranzeige* anzeige);
   void ComFehlerSetzen(int code);
+  // What was done, in the indicators' text field with the lamp off and the number 0.
+  void ComMeldungSetzen(const std::string& text);
+  // Looks at every code before the indicators show it and gives the code to show instead: the
+  // connection turns the failure of a line that has hung up into its own code.
+  void CodepruefungSetzen(std::function<int(int code)> pruefung) {
+    pruefung_ = std::move(pruefung);
+  }
 
   Dialoge& dialoge() { return dialoge_; }
 
@@ -40,4 +48,5 @@ class Fehlerausgabe {
   int sgSprache = kSpracheDeutsch;
   std::string sgMeldung;
   std::array<Fehleranzeige*, 4> anzeigen_{};
+  std::function<int(int)> pruefung_;
 };

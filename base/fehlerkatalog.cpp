@@ -59,6 +59,7 @@ constexpr Eintrag kKatalog[] = {
     {-125, "Unzulässige Baudrate", "Invalid Baudrate"},
     {-126, "Serielles Gerät meldet Befehlsausführung nicht möglich",
      "Serial device reports execution of command not possible"},
+    {-128, "Verbindung zum Gerät unterbrochen", "Connection to the device lost"},
     {-200, "Fehler beim verarbeiten des Spannungswertes", "Error computing voltage value"},
     {-201, "Fehler beim verarbeiten des Stromwertes", "Error computing current value"},
     {-202, "Fehler beim Formatieren der Werte", "Error formating values"},

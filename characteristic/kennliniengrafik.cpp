@@ -1,6 +1,7 @@
 #include "characteristic/kennliniengrafik.h"
 
 #include "characteristic/kennlinienabbild.h"
+#include "editor/punktmarken.h"
 
 namespace {
 
@@ -37,10 +38,13 @@ void LinienAnhaengen(Linienzug& zug, const Strecke& s, const Spaltenraster& rast
   }
 }
 
+// The markers of the points that stand apart from their neighbours.
 void PunkteAnhaengen(Linienzug& zug, const Strecke& s, const Spaltenraster& raster) {
-  Spaltenverdichter v(zug, raster);
-  for (int i = 0; i <= s.letzter() && s.x[i] <= raster.Ende(); ++i)
-    if (s.x[i] >= raster.Start()) v.Punkt(s.x[i], s.y(i));
+  for (int i = 0; i <= s.letzter(); ++i) {
+    const double vorher = i > 0 ? s.x[i - 1] : -kKeinNachbar;
+    const double nachher = i < s.letzter() ? s.x[i + 1] : kKeinNachbar;
+    if (PunktmarkeZeigen(raster, vorher, s.x[i], nachher)) zug.Anhaengen(s.x[i], s.y(i));
+  }
 }
 
 // One step per X unit: value k holds from x0 + k to x0 + k + 1; a vertical line at the end leads

@@ -14,7 +14,7 @@ struct Kennliniengrafik {
   double xMax = 0.0;
   Linienzug linien;             // red (255, 0, 0): segments reaching into the view
   Linienzug ergaenzung;         // light red (255, 150, 150): last point to (4095, its y)
-  Linienzug punkte;             // red point markers, symbols only
+  Linienzug punkte;             // red point markers where points stand apart, symbols only
   Linienzug stufen;             // blue (0, 0, 255)
   Linienzug ergaenzungsstufen;  // light blue (150, 150, 255), when the continuation has a length
   // GRAPHKLEIN: X 0..4095, the segments and the continuation as blue lines.

@@ -17,8 +17,8 @@ KennlinienGraphen::KennlinienGraphen(Kennlinienzustand& zustand, const Konfigura
       zustand_(zustand),
       konfig_(konfig),
       dialoge_(dialoge),
-      graph_(new QCustomPlot(eltern)),
-      klein_(new QCustomPlot(eltern)),
+      graph_(new Grafikplot(eltern)),
+      klein_(new Grafikplot(eltern)),
       bildlauf_(new Grafikbildlauf(graph_)),
       cursor_(new Grafikcursor(graph_)),
       xTicker_(new Einheitenticker),
@@ -78,8 +78,8 @@ void KennlinienGraphen::AchsenSetzen() {
   const Kennlachsen achsen = KennlAchsenBerechnen(zustand_, konfig_);
   xTicker_->Setzen(achsen.x.verstaerkung, achsen.x.versatz);
   yTicker_->Setzen(achsen.y.verstaerkung, achsen.y.versatz);
-  graph_->xAxis->setLabel(QString::fromStdString(achsen.x.einheit));
-  graph_->yAxis->setLabel(QString::fromStdString(achsen.y.einheit));
+  graph_->xAxis->setLabel(QString::fromStdString("Eingang 1 [" + achsen.x.einheit + "]"));
+  graph_->yAxis->setLabel(QString::fromStdString("Ausgang 1 [" + achsen.y.einheit + "]"));
   graph_->yAxis->setRange(achsen.yMin, achsen.yMax);
 }
 

@@ -3,11 +3,17 @@
 #include <new>
 #include <vector>
 
+#include "base/transferzeit.h"
 #include "characteristic/kennlinienabbild.h"
 #include "device/novhln1.h"
 #include "device/speichertransfer.h"
 
 namespace {
+
+// "Kennlinie 3": the characteristic in slot 3, as the messages name it.
+std::string KennlinieName(int slot) {
+  return "Kennlinie " + std::to_string(slot);
+}
 
 // Reads the slot and checks its checksum; the error goes to the indicators.
 bool SlotLesen(Geraetezugang& zugang, Fehlerausgabe& fehler, int slot,
@@ -99,13 +105,30 @@ int KennlSenden(const Kennlinienzustand& zustand, const Konfiguration& konfig,
   const int slot = zustand.gKennlKurvenNr;
   if (!KennlSlotGueltig(slot)) return -1024506;
   fehler.ComFehlerSetzen(0);
+  const Stoppuhr uhr;
   int ok = 0;
-  int code = KennlModusPruefen(zugang, ok);
-  if (code == 0 && ok == 0) code = KennlSpeicherVorbereiten(zugang, fehler.dialoge());
+  if (const int code = KennlModusPruefen(zugang, ok); code != 0) {
+    fehler.ComFehlerSetzen(code);
+    return 0;
+  }
+  // From here on the box's memory changes.
+  int code = ok == 0 ? KennlSpeicherVorbereiten(zugang, fehler.dialoge()) : 0;
   if (code == 0)
     code = KennlBlockSchreiben(zugang, fehler.dialoge(), abbild, KennlSlotAdresse(slot), true);
-  if (code != 0) fehler.ComFehlerSetzen(code);
+  if (code == 0) {
+    fehler.ComMeldungSetzen(
+        Transfermeldung(KennlinieName(slot) + " geschrieben", kKennlSlotGroesse, uhr.Sekunden()));
+    return 0;
+  }
+  fehler.ComFehlerSetzen(code);
+  fehler.dialoge().MessagePopup("Warnung", KennlUnvollstaendigText(slot));
   return 0;
+}
+
+std::string KennlUnvollstaendigText(int slot) {
+  return "Die Kennlinie wurde nicht vollständig geschrieben.\nDie PWC-2 enthält jetzt eine "
+         "unvollständige Kennlinie in Kurve Nr. " +
+         std::to_string(slot) + ";\nsie muss erneut geschrieben werden.";
 }
 
 int KennlLesen(Kennlinienzustand& zustand, const Konfiguration& konfig, Fehlerausgabe& fehler,
@@ -119,16 +142,20 @@ int KennlLesen(Kennlinienzustand& zustand, const Konfiguration& konfig, Fehlerau
     fehler.ComFehlerSetzen(-1026512);
     return 0;
   }
+  const Stoppuhr uhr;
   std::vector<uint8_t> abbild(kKennlSlotGroesse);
   if (!SlotLesen(zugang, fehler, slot, abbild)) return 0;
   const Kennlslotkopf kopf = KennlSlotkopfLesen(abbild);
   KennlAbbildUebernehmen(zustand, fehler, std::span(abbild).subspan(kKennlSlotKopf),
                          kopf.leer ? 1 : kKennlWerte);
-  if (kopf.ausgang2 > kKennlRohMax)
-    fehler.ComFehlerSetzen(-1019514);
-  else
-    zustand.gKennlBegrenzung = RohYInEinheit(konfig, 2, kopf.ausgang2);
   zustand.gKennlAnstiegszeit = AnstiegszeitAusCode(kopf.anstiegsCode);
+  if (kopf.ausgang2 > kKennlRohMax) {
+    fehler.ComFehlerSetzen(-1019514);
+    return 0;
+  }
+  zustand.gKennlBegrenzung = RohYInEinheit(konfig, 2, kopf.ausgang2);
+  fehler.ComMeldungSetzen(
+      Transfermeldung(KennlinieName(slot) + " gelesen", kKennlSlotGroesse, uhr.Sekunden()));
   return 0;
 }
 

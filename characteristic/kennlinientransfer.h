@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "base/dialoge.h"
@@ -45,9 +46,14 @@ int KennlAbbildPruefen(Geraetezugang& zugang, Dialoge& dialoge, int slot,
 // "zur PWC-2 schreiben": builds the image of slot gKennlKurvenNr and writes it, preparing the
 // memory first when the box is in curve-generator operation. Returns -1023505 (image too long)
 // or -1024506 (slot outside 1..7), before anything is sent; everything else goes to the error
-// indicators with result 0. The characteristic, file name and modified flag stay.
+// indicators with result 0, and a failure or stop once the memory began to change is followed
+// by a "Warnung" that the slot holds an incomplete characteristic. A complete write is reported
+// in the indicators' text ("Kennlinie 3 geschrieben: 8 224 Bytes in 8,7 s"). The
+// characteristic, file name and modified flag stay.
 int KennlSenden(const Kennlinienzustand& zustand, const Konfiguration& konfig,
                 Fehlerausgabe& fehler, Geraetezugang& zugang);
+// The warning after a write into slot that did not complete.
+std::string KennlUnvollstaendigText(int slot);
 // "von PWC-2 lesen": reads slot gKennlKurvenNr into the characteristic (one point per X, one
 // point for an empty slot), the value of output 2 and the rise time. Returns -1024511 (slot
 // outside 1..7) or the mode check's code; -1026512 (no characteristics), driver errors,

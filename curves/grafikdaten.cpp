@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "editor/punktmarken.h"
+
 namespace {
 
 // The staircase of one segment into the reducer. Its vertices lie at a_j = t0 + j*d
@@ -86,8 +88,11 @@ void LinienAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<doubl
 
 void PunkteAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<double>& zeiten, int von,
                      int bis, const Spaltenraster& raster) {
-  Spaltenverdichter v(zug, raster);
-  for (int i = von; i <= bis && v.Offen(); ++i) v.Punkt(zeiten[i], kurve.punkte[i].y);
+  for (int i = von; i <= bis; ++i) {
+    const double vorher = i > 0 ? zeiten[i - 1] : -kKeinNachbar;
+    if (PunktmarkeZeigen(raster, vorher, zeiten[i], zeiten[i + 1]))
+      zug.Anhaengen(zeiten[i], kurve.punkte[i].y);
+  }
 }
 
 namespace {
@@ -117,7 +122,8 @@ void AktuelleBerechnen(Kurvenbild& bild, const Kurve& kurve, const std::vector<d
     LinienAnhaengen(bild.linien, kurve, zeiten, b.von, bisVorSchluss, raster);
     if (mitSchluss) LinienAnhaengen(bild.schlusslinie, kurve, zeiten, schluss, schluss, raster);
   }
-  PunkteAnhaengen(bild.punkte, kurve, zeiten, b.von, b.bis, raster);
+  // The point after the view as well: its marker may reach into it.
+  PunkteAnhaengen(bild.punkte, kurve, zeiten, b.von, std::min(b.bis + 1, schluss), raster);
   if (darstellung == 2 || darstellung == 3) {
     StufenAnhaengen(bild.stufen, kurve, zeiten, b.von, bisVorSchluss, raster);
     if (mitSchluss) StufenAnhaengen(bild.schlussstufen, kurve, zeiten, schluss, schluss, raster);

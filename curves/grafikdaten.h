@@ -42,7 +42,8 @@ void StufenAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<doubl
 // The straight segments von .. bis (the closing one ending at the first point's value).
 void LinienAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<double>& zeiten, int von,
                      int bis, const Spaltenraster& raster);
-// The points von .. bis (start points of those segments), at most four per column.
+// The markers of the points von .. bis (start points of those segments) that stand apart from
+// their neighbours (PunktmarkeZeigen); the end of the curve counts as the last point's neighbour.
 void PunkteAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<double>& zeiten, int von,
                      int bis, const Spaltenraster& raster);
 
@@ -50,7 +51,7 @@ void PunkteAnhaengen(Linienzug& zug, const Kurve& kurve, const std::vector<doubl
 struct Kurvenbild {
   Linienzug linien;         // 0xFF0000, segments before the closing one
   Linienzug schlusslinie;   // 255/150/150
-  Linienzug punkte;         // 0xFF0000, symbols only
+  Linienzug punkte;         // 0xFF0000, symbols only, where points stand apart
   Linienzug stufen;         // 0x0000FF
   Linienzug schlussstufen;  // 150/150/255
 };

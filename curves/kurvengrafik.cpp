@@ -36,8 +36,8 @@ Kurvengrafik::Kurvengrafik(Kurvensatz& satz, const Konfiguration& konfig, Dialog
       satz_(satz),
       konfig_(konfig),
       dialoge_(dialoge),
-      graph_(new QCustomPlot(eltern)),
-      klein_(new QCustomPlot(eltern)),
+      graph_(new Grafikplot(eltern)),
+      klein_(new Grafikplot(eltern)),
       bildlauf_(new Grafikbildlauf(graph_)),
       cursor_(new Grafikcursor(graph_)),
       ticker_(new Einheitenticker) {

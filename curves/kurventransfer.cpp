@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "base/transferzeit.h"
 #include "device/novhln1.h"
 #include "device/speichertransfer.h"
 
@@ -14,6 +15,11 @@ std::string Dauerzeile(int k, double mikrosekunden) {
   char zeile[64];
   std::snprintf(zeile, sizeof zeile, "Kurve %d: %.5f sek\n", k + 1, mikrosekunden / 1000 / 1000);
   return zeile;
+}
+
+// What the memory type holds, for the messages: "Kurve" or "Dither-Amplitude".
+std::string Inhalt(int typ) {
+  return typ == kDitherspeicher ? "Dither-Amplitude" : "Kurve";
 }
 
 // Reads memory type typ from address 4096 into abbild[4096 ..] (abbild holds the addresses).
@@ -83,16 +89,30 @@ int KurvenSenden(const Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& z
     return 0;
   }
   fehler.ComFehlerSetzen(0);
+  const Stoppuhr uhr;
+  const int anzahl = abbild->ende + 1 - kAbbildStart;
   const int code = KurvenBlockSchreiben(fehler.dialoge(), zugang.Ports(), zugang.OffenerComPort(),
-                                        zugang.Adresse(), abbild->bytes, kAbbildStart,
-                                        abbild->ende + 1 - kAbbildStart, typ);
-  if (code != 0) fehler.ComFehlerSetzen(code);
+                                        zugang.Adresse(), abbild->bytes, kAbbildStart, anzahl, typ);
+  if (code == 0) {
+    fehler.ComMeldungSetzen(Transfermeldung(Inhalt(typ) + " geschrieben", anzahl, uhr.Sekunden()));
+    return 0;
+  }
+  fehler.ComFehlerSetzen(code);
+  // Without a port nothing was sent; otherwise part of the image may be in the box.
+  if (code != -122430) fehler.dialoge().MessagePopup("Warnung", KurveUnvollstaendigText(typ));
   return 0;
+}
+
+std::string KurveUnvollstaendigText(int typ) {
+  const std::string was = Inhalt(typ);
+  return "Die " + was + " wurde nicht vollständig geschrieben.\nDer TVM-5R enthält jetzt eine " +
+         "unvollständige " + was + ";\nsie muss erneut geschrieben werden.";
 }
 
 int KurvenLesen(Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& zugang, int typ,
                 const std::function<void()>& knoepfeFreigeben) {
   fehler.ComFehlerSetzen(0);
+  const Stoppuhr uhr;
   std::vector<uint8_t> abbild;
   if (!Reservieren(abbild, kKurvendatenStart)) return -600404;
   if (const int code = Lesen(fehler.dialoge(), zugang, typ, abbild, kAbbildKopf, false);
@@ -121,6 +141,8 @@ int KurvenLesen(Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& zugang, 
   satz.gZyklen[0] = kopf.zyklen[0];
   satz.gRuhezustand[0] = kopf.ruhezustand[0];
   if (knoepfeFreigeben) knoepfeFreigeben();
+  fehler.ComMeldungSetzen(
+      Transfermeldung(Inhalt(typ) + " gelesen", e + 1 - kAbbildStart, uhr.Sekunden()));
   return 0;
 }
 

@@ -22,14 +22,20 @@ inline constexpr int kDitherspeicher = 5;
 int KurvenGleichLangPruefen(const Kurvensatz& satz, Dialoge& dialoge);
 
 // Compiles curve 1 and writes it from address 4096 into memory type typ. An image that does not
-// fit is refused with a popup; driver errors go to the error indicators. Result 0.
+// fit is refused with a popup; driver errors and a stop by the user go to the error indicators,
+// and once the write had begun a "Warnung" says that the box holds an incomplete curve. A
+// complete write is reported in the indicators' text ("Kurve geschrieben: 34 Bytes in 0,1 s").
+// Result 0.
 int KurvenSenden(const Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& zugang, int typ);
+// The warning after a write of memory type typ that did not complete.
+std::string KurveUnvollstaendigText(int typ);
 
 // Reads the image from memory type typ into curve 1 with its cycles and rest value. Returns
 // -600404, -600406 or -1019472 (header end address outside 4128..65535) for NOV_Fehlerpopup;
 // driver errors, -897407 (checksum) and the codes of KurvenAbbildUebernehmen go to the error
 // indicators with result 0. After a complete read knoepfeFreigeben (KurvenknoepfeFreigeben)
-// is called. The caller then clears the title's file name, shows the whole curve and redraws.
+// is called and the indicators' text reports it ("Kurve gelesen: ..."). The caller then clears the
+// title's file name, shows the whole curve and redraws.
 int KurvenLesen(Kurvensatz& satz, Fehlerausgabe& fehler, Geraetezugang& zugang, int typ,
                 const std::function<void()>& knoepfeFreigeben = {});
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/panelverwaltung.h"
+#include "device/leitungswaechter.h"
 #include "ui/direkthilfe.h"
 #include "ui/fehleranzeigewidget.h"
 #include "ui/lampe.h"
@@ -77,6 +78,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, Systemports& systemport
   layout->addLayout(unten);
 
   verbindung_.FehleranzeigeAnmelden(Fehleranzeige());
+  waechter_ = new Leitungswaechter(verbindung_, this);
   connect(&shell_.verbindungsbilder, &Verbindungsbilder::geklickt, this,
           [this] { verbindung_.BildAngeklickt(); });
   // The ring lists the machine's ports from the start, not only after its first click.
@@ -84,6 +86,7 @@ ComPanel::ComPanel(ShellDienste& shell, ComPorts& ports, Systemports& systemport
 }
 
 ComPanel::~ComPanel() {
+  delete waechter_;
   verbindung_.FehleranzeigeAnmelden(nullptr);
 }
 
@@ -105,6 +108,7 @@ QWidget* ComPanel::SichtbareTeileAnlegen() {
 
   port_ = new Portring(teil);
   port_->setObjectName("PORT");
+  port_->setPlaceholderText("kein Port geöffnet");
   // The items name what each port is; the ring shows them whole.
   port_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(port_, &QComboBox::currentIndexChanged, this, &ComPanel::PorthinweisZeigen);
@@ -220,7 +224,10 @@ int ComPanel::PortWert() const {
 }
 
 void ComPanel::PortSetzen(int wert) {
-  RingSetzen(port_, wert);
+  if (wert == -1)
+    port_->setCurrentIndex(-1);
+  else
+    RingSetzen(port_, wert);
 }
 
 void ComPanel::PortlisteSetzen(const std::vector<PortlistenEintrag>& liste, size_t auswahl) {
@@ -275,4 +282,8 @@ void ComPanel::GeraetesteuerungDimmen(bool gedimmt) {
 
 void ComPanel::VerbindungsbilderSetzen(int wert) {
   shell_.verbindungsbilder.Setzen(wert);
+}
+
+void ComPanel::VerbindungsbilderBeschriften(const std::string& zeile, const std::string& tipp) {
+  shell_.verbindungsbilder.Beschriften(Q(zeile), Q(tipp));
 }

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Lampe;
+class Leitungswaechter;
 
 // The port ring: opening its list first refills it with the machine's ports.
 class Portring : public QComboBox {
@@ -61,6 +62,8 @@ class ComPanel : public ChildPanel, public ComBedienung {
   void FehlerlampenSetzen(int wort) override;
   void GeraetesteuerungDimmen(bool gedimmt) override;
   void VerbindungsbilderSetzen(int wert) override;
+  void VerbindungsbilderBeschriften(const std::string& zeile, const std::string& tipp) override;
+  const Leitungswaechter& Waechter() const { return *waechter_; }
 
  public slots:
   void Start_Callback();
@@ -77,6 +80,7 @@ class ComPanel : public ChildPanel, public ComBedienung {
 
   Systemports& systemports_;
   ComVerbindung verbindung_;
+  Leitungswaechter* waechter_ = nullptr;
   Portring* port_ = nullptr;
   QComboBox* adresse_ = nullptr;
   QLineEdit* idString_ = nullptr;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string>
 
 struct Leitungseinstellung {
   int baud = 9600;
@@ -43,6 +44,8 @@ class ComPort {
   // The line has hung up (adapter pulled, far end closed): every further call fails at once
   // until the port is closed and opened again.
   virtual bool Aufgelegt() const { return false; }
+  // The descriptor an event loop can watch for hang-up, -1 where there is none.
+  virtual int Beobachtung() const { return -1; }
 };
 
 class Portfabrik {
@@ -50,6 +53,9 @@ class Portfabrik {
   virtual ~Portfabrik() = default;
   // The opened port, or nullptr when port number nummer cannot be opened with these settings.
   virtual std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) = 0;
+  // What port number nummer opens now (a link, a device), so that a line that went away is
+  // opened again only when the same one is back; empty where a number always opens the same.
+  virtual std::string Kennung(int /*nummer*/) const { return ""; }
   // The last Oeffnen that failed met a port that another program holds.
   virtual bool ZuletztBelegt() const { return false; }
 };
@@ -72,6 +78,7 @@ class ComPorts {
   double Timeout(int nummer) const;
   // Port nummer is open and its line has hung up.
   bool Aufgelegt(int nummer) const;
+  std::string Kennung(int nummer) const { return fabrik_.Kennung(nummer); }
   // 0, or negative when the port was not open or closing failed; the port is gone either way.
   int Schliessen(int nummer);
 

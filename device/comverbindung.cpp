@@ -7,6 +7,9 @@ namespace {
 constexpr const char* kAbschnitt = "com";
 constexpr int kBaud = 9600;
 constexpr double kAntwortzeit = 0.5;
+// Input nobody asked for is read off in portions, so that a line that keeps sending cannot hold
+// the event loop; the watch reports the rest at once.
+constexpr int kVerwerfenProRunde = 512;
 
 const char* const kFehlerbits[] = {"Speicherfehler", "Checksummenfehler", "Eeprom nicht bereit",
                                    "Daten nicht sinnvoll", "Kurvenauswahlfehler"};
@@ -22,10 +25,27 @@ int PortLesen(const IniDatei& ini, const char* schluessel) {
   return (wert >= 1 && wert <= 255) ? static_cast<int>(wert) : -1;
 }
 
+std::string ComName(int port) {
+  return "COM " + std::to_string(port);
+}
+
 }  // namespace
 
 int Bildwert(int port) {
   return port > 8 ? 0 : port;
+}
+
+Bildtext BildtextFuer(int offen, int wartend, int ziel) {
+  if (offen != -1)
+    return {ComName(offen),
+            "Verbunden über " + ComName(offen) + ". Ein Klick trennt die Verbindung."};
+  if (wartend != -1)
+    return {"unterbrochen", "Die Verbindung über " + ComName(wartend) +
+                                " ist unterbrochen. Sie wird wieder geöffnet, sobald das Gerät "
+                                "zurück ist; ein Klick versucht es sofort."};
+  if (ziel > 0)
+    return {"nicht verbunden", "Keine Verbindung. Ein Klick öffnet " + ComName(ziel) + "."};
+  return {"nicht verbunden", "Keine Verbindung. Den Port im Fenster 'COM-Einstellung' wählen."};
 }
 
 std::string FehlerbitsText(int wort) {
@@ -37,7 +57,13 @@ std::string FehlerbitsText(int wort) {
 
 ComVerbindung::ComVerbindung(ComPorts& ports, Fehlerausgabe& fehler, ComBedienung& bedienung,
                              Portliste portliste)
-    : ports_(ports), fehler_(fehler), bedienung_(bedienung), portliste_(std::move(portliste)) {}
+    : ports_(ports), fehler_(fehler), bedienung_(bedienung), portliste_(std::move(portliste)) {
+  fehler_.CodepruefungSetzen([this](int code) { return CodePruefen(code); });
+}
+
+ComVerbindung::~ComVerbindung() {
+  fehler_.CodepruefungSetzen({});
+}
 
 char ComVerbindung::Adresse() const {
   return static_cast<char>(bedienung_.AdressWert());
@@ -46,6 +72,16 @@ char ComVerbindung::Adresse() const {
 void ComVerbindung::ComControlAusfuellen() {
   const std::vector<PortlistenEintrag> liste = portliste_();
   bedienung_.PortlisteSetzen(liste, ComPortAuswahl(liste, sgGemerkterPort));
+  ersterPort_ = liste.empty() ? -1 : liste.front().wert;
+  // Until a port was chosen the ring shows none rather than pretend its first one is open.
+  if (sgComPort == -1 && sgGemerkterPort == -1) bedienung_.PortSetzen(-1);
+  BilderAktualisieren();
+}
+
+int ComVerbindung::BildZiel() const {
+  if (sgLetzterPort != -1) return sgLetzterPort;
+  if (const int ring = bedienung_.PortWert(); ring != -1) return ring;
+  return ersterPort_;
 }
 
 int ComVerbindung::ComPortOeffnen() {
@@ -63,6 +99,9 @@ int ComVerbindung::PortOeffnen(int port) {
       return fehler;
     }
     sgLetzterPort = port;
+    offeneKennung_ = ports_.Kennung(port);
+    WartenBeenden();
+    if (wache_ != nullptr) wache_->Beobachten(ports_.Port(port)->Beobachtung());
   }
   sgComPort = port;
   return 0;
@@ -71,6 +110,7 @@ int ComVerbindung::PortOeffnen(int port) {
 int ComVerbindung::ComPortSchliessen() {
   if (sgComPort == -1) return 0;
   bedienung_.GeraetesteuerungDimmen(true);
+  if (wache_ != nullptr) wache_->Beobachten(-1);
   NOVHLN1_Close(ports_, sgComPort);
   sgComPort = -1;
   return 0;
@@ -134,14 +174,17 @@ void ComVerbindung::PortAngeklickt() {
 }
 
 void ComVerbindung::PortGewaehlt() {
-  fehler_.ComFehlerSetzen(ComPortOeffnen());
+  // The user chose: a line that went away is no longer waited for.
+  WartenBeenden();
+  const int fehler = ComPortOeffnen();
+  if (fehler != 0) bedienung_.PortSetzen(-1);
+  fehler_.ComFehlerSetzen(fehler);
   BilderAktualisieren();
 }
 
 void ComVerbindung::BildAngeklickt() {
   if (sgComPort == -1) {
-    // Before any port was opened the picture opens the one the ring shows.
-    const int port = sgLetzterPort != -1 ? sgLetzterPort : bedienung_.PortWert();
+    const int port = BildZiel();
     bedienung_.PortSetzen(port);
     fehler_.ComFehlerSetzen(PortOeffnen(port));
   } else {
@@ -160,12 +203,26 @@ void ComVerbindung::ScannAusfuehren() {
   fehler_.ComFehlerSetzen(GeraeteSuchen());
 }
 
+namespace {
+
+// "Gerät 1 gestartet", "Alle Geräte gestoppt".
+std::string Befehlsmeldung(char adresse, const char* getan) {
+  if (adresse == '&') return std::string("Alle Geräte ") + getan;
+  return std::string("Gerät ") + adresse + " " + getan;
+}
+
+}  // namespace
+
 void ComVerbindung::StartAusfuehren() {
-  fehler_.ComFehlerSetzen(StartBefehl());
+  const int code = StartBefehl();
+  fehler_.ComFehlerSetzen(code);
+  if (code == 0) fehler_.ComMeldungSetzen(Befehlsmeldung(Adresse(), "gestartet"));
 }
 
 void ComVerbindung::StoppAusfuehren() {
-  fehler_.ComFehlerSetzen(StoppBefehl());
+  const int code = StoppBefehl();
+  fehler_.ComFehlerSetzen(code);
+  if (code == 0) fehler_.ComMeldungSetzen(Befehlsmeldung(Adresse(), "gestoppt"));
 }
 
 void ComVerbindung::EingangVierAusfuehren(bool startStopp) {
@@ -190,34 +247,89 @@ void ComVerbindung::ReadIniCompanel(const IniDatei& ini) {
   ComControlAusfuellen();
   bedienung_.PortSetzen(port);
   // The port open at the last end, even when the ring does not list it any more.
-  fehler_.ComFehlerSetzen(PortOeffnen(port));
+  const int fehler = PortOeffnen(port);
+  if (fehler != 0) bedienung_.PortSetzen(-1);
+  fehler_.ComFehlerSetzen(fehler);
   BilderAktualisieren();
 }
 
 void ComVerbindung::WriteIniCompanel(IniDatei& ini) const {
   Ini_PutInt(ini, kAbschnitt, "adresse", bedienung_.AdressWert());
-  Ini_PutInt(ini, kAbschnitt, "port", sgComPort);
+  // A port whose line went away is the one to open at the next start.
+  Ini_PutInt(ini, kAbschnitt, "port", sgComPort != -1 ? sgComPort : wartenderPort_);
   Ini_PutInt(ini, kAbschnitt, "lport", sgLetzterPort);
 }
 
 void ComVerbindung::FehleranzeigeAnmelden(Fehleranzeige* anzeige) {
-  anzeige_.ziel = anzeige;
-  fehler_.FehleranzeigeAnmelden(Geraetepanel::Com, anzeige != nullptr ? &anzeige_ : nullptr);
+  fehler_.FehleranzeigeAnmelden(Geraetepanel::Com, anzeige);
 }
 
-void ComVerbindung::Ergebnisanzeige::FehlerZeigen(bool lampe, const std::string& text, int nummer) {
-  if (ziel != nullptr) ziel->FehlerZeigen(lampe, text, nummer);
-  verbindung.AufgelegtSchliessen();
+void ComVerbindung::WacheSetzen(Leitungswache* wache) {
+  wache_ = wache;
+  if (wache_ == nullptr) return;
+  ComPort* port = sgComPort != -1 ? ports_.Port(sgComPort) : nullptr;
+  wache_->Beobachten(port != nullptr ? port->Beobachtung() : -1);
+  wache_->WiederkehrPruefen(wartenderPort_ != -1);
 }
 
-void ComVerbindung::AufgelegtSchliessen() {
-  if (sgComPort == -1 || !ports_.Aufgelegt(sgComPort)) return;
-  ComPortSchliessen();
+void ComVerbindung::LeitungBeobachtet() {
+  ComPort* port = sgComPort != -1 ? ports_.Port(sgComPort) : nullptr;
+  if (port == nullptr) return;
+  // Without waiting: the watch reported the line ready, so a read ends at once.
+  const double timeout = ports_.Timeout(sgComPort);
+  ports_.TimeoutSetzen(sgComPort, 0.0);
+  for (int i = 0; i < kVerwerfenProRunde && port->ByteLesen() >= 0; ++i) {
+  }
+  ports_.TimeoutSetzen(sgComPort, timeout);
+  if (port->Aufgelegt()) Unterbrechen();
+}
+
+void ComVerbindung::WiederkehrPruefen() {
+  const int port = wartenderPort_;
+  if (port == -1 || sgComPort != -1) return WartenBeenden();
+  // Not another device that the number now leads to (a built-in port once a link is gone).
+  if (ports_.Kennung(port) != wartendeKennung_ || PortOeffnen(port) != 0) return;
+  bedienung_.PortSetzen(port);
   BilderAktualisieren();
+  fehler_.ComMeldungSetzen("Verbindung über " + ComName(port) + " wiederhergestellt");
+}
+
+void ComVerbindung::UnterbrechungAnmelden(const void* besitzer,
+                                          std::function<void(int code)> melden) {
+  unterbrechungMelden_.emplace_back(besitzer, std::move(melden));
+}
+
+void ComVerbindung::UnterbrechungAbmelden(const void* besitzer) {
+  std::erase_if(unterbrechungMelden_, [besitzer](const auto& e) { return e.first == besitzer; });
+}
+
+int ComVerbindung::CodePruefen(int code) {
+  if (sgComPort == -1 || !ports_.Aufgelegt(sgComPort)) return code;
+  // The indicators show the code that this returns; Unterbrechen would show it once more.
+  const int port = sgComPort;
+  ComPortSchliessen();
+  wartenderPort_ = port;
+  wartendeKennung_ = offeneKennung_;
+  BilderAktualisieren();
+  for (const auto& [besitzer, melden] : unterbrechungMelden_) melden(-128601);
+  if (wache_ != nullptr) wache_->WiederkehrPruefen(true);
+  return -128601;
+}
+
+void ComVerbindung::Unterbrechen() {
+  fehler_.ComFehlerSetzen(CodePruefen(-128601));
+}
+
+void ComVerbindung::WartenBeenden() {
+  if (wartenderPort_ == -1) return;
+  wartenderPort_ = -1;
+  if (wache_ != nullptr) wache_->WiederkehrPruefen(false);
 }
 
 void ComVerbindung::BilderAktualisieren() {
   bedienung_.VerbindungsbilderSetzen(Bildwert(sgComPort));
+  const Bildtext text = BildtextFuer(sgComPort, wartenderPort_, BildZiel());
+  bedienung_.VerbindungsbilderBeschriften(text.zeile, text.tipp);
 }
 
 AbschnittFunktionen ComAbschnitt(ComVerbindung& verbindung) {

@@ -22,9 +22,10 @@ class ComBedienung {
  public:
   virtual ~ComBedienung() = default;
 
-  // The port ring's value, -1 while it has no item.
+  // The port ring's value, -1 while it has no item or shows none.
   virtual int PortWert() const = 0;
-  // Selects the item with this value; a value that no item has leaves the ring as it is.
+  // Selects the item with this value; -1 shows none ("kein Port geöffnet"), another value
+  // that no item has leaves the ring as it is.
   virtual void PortSetzen(int wert) = 0;
   virtual void PortlisteSetzen(const std::vector<PortlistenEintrag>& liste, size_t auswahl) = 0;
   // The address ring's value: the character code of '1'..'8', or of '&' for "alle".
@@ -43,6 +44,20 @@ class ComBedienung {
   virtual void GeraetesteuerungDimmen(bool gedimmt) = 0;
   // Every connection picture of the program.
   virtual void VerbindungsbilderSetzen(int wert) = 0;
+  // What every connection picture says in words: a line under the plug and its tooltip.
+  virtual void VerbindungsbilderBeschriften(const std::string& /*zeile*/,
+                                            const std::string& /*tipp*/) {}
+};
+
+// The event loop's watch over the line: it calls LeitungBeobachtet when the watched descriptor
+// reports a hang-up (or input outside an exchange), and WiederkehrPruefen once a second while
+// the connection waits for its port to come back.
+class Leitungswache {
+ public:
+  virtual ~Leitungswache() = default;
+  // Watches deskriptor; -1 watches nothing.
+  virtual void Beobachten(int deskriptor) = 0;
+  virtual void WiederkehrPruefen(bool an) = 0;
 };
 
 class ComVerbindung : public Geraetezugang {
@@ -52,11 +67,19 @@ class ComVerbindung : public Geraetezugang {
 
   ComVerbindung(ComPorts& ports, Fehlerausgabe& fehler, ComBedienung& bedienung,
                 Portliste portliste);
+  ~ComVerbindung() override;
+  ComVerbindung(const ComVerbindung&) = delete;
+  ComVerbindung& operator=(const ComVerbindung&) = delete;
 
   ComPorts& Ports() override { return ports_; }
   int OffenerComPort() const override { return sgComPort; }
   char Adresse() const override;
   int LetzterPort() const { return sgLetzterPort; }
+  // The port whose line hung up and that is opened again once it is back; -1 when none.
+  int WartenderPort() const { return wartenderPort_; }
+  // The port a click on a connection picture opens while none is open: the last port, else
+  // the one the ring shows, else the first port of the machine; -1 when there is none.
+  int BildZiel() const;
 
   // Refills the port ring and selects the remembered selection, else the first item.
   void ComControlAusfuellen();
@@ -89,23 +112,30 @@ class ComVerbindung : public Geraetezugang {
   void ReadIniCompanel(const IniDatei& ini);
   void WriteIniCompanel(IniDatei& ini) const;
 
-  // Registers the COM panel's error indicator (nullptr: none). Every device result, from any
-  // panel, reaches it; after each one a port whose line has hung up is closed, so that every
-  // connection picture shows it closed while the indicator names the code. A click on a
-  // picture or choosing the port again reopens it once the line is back.
+  // Registers the COM panel's error indicator (nullptr: none).
   void FehleranzeigeAnmelden(Fehleranzeige* anzeige);
-  void AufgelegtSchliessen();
+
+  // A line that hangs up is seen at once where a watch is set (the event loop watches the open
+  // port's descriptor), else with the first device result that reaches the indicators. Either
+  // way the port is closed, every picture shows it closed, the indicators name the line as
+  // gone (-128601), whoever asked is told, and the port is tried once a second until it is
+  // back; an operation that was running is not resumed.
+  void WacheSetzen(Leitungswache* wache);
+  // The watched descriptor reported something outside an exchange: input nobody asked for is
+  // discarded (every exchange discards it anyway), a hang-up ends the connection.
+  void LeitungBeobachtet();
+  // Once a second while waiting: opens the port again when it is back and says so.
+  void WiederkehrPruefen();
+  void UnterbrechungAnmelden(const void* besitzer, std::function<void(int code)> melden) override;
+  void UnterbrechungAbmelden(const void* besitzer) override;
 
  private:
-  // Passes the results on to the panel's indicator, then looks at the line.
-  struct Ergebnisanzeige : Fehleranzeige {
-    explicit Ergebnisanzeige(ComVerbindung& v) : verbindung(v) {}
-    void FehlerZeigen(bool lampe, const std::string& text, int nummer) override;
-    ComVerbindung& verbindung;
-    Fehleranzeige* ziel = nullptr;
-  };
-
   int PortOeffnen(int port);
+  // Looks at a code before the indicators show it: a failure of a line that has hung up
+  // becomes -128601.
+  int CodePruefen(int code);
+  void Unterbrechen();
+  void WartenBeenden();
   void BilderAktualisieren();
 
   ComPorts& ports_;
@@ -115,8 +145,21 @@ class ComVerbindung : public Geraetezugang {
   int sgComPort = -1;
   int sgLetzterPort = -1;
   int sgGemerkterPort = -1;
-  Ergebnisanzeige anzeige_{*this};
+  int ersterPort_ = -1;  // the first port of the ring's list
+  int wartenderPort_ = -1;
+  std::string offeneKennung_;  // what the open port was opened through
+  std::string wartendeKennung_;
+  Leitungswache* wache_ = nullptr;
+  std::vector<std::pair<const void*, std::function<void(int)>>> unterbrechungMelden_;
 };
+
+// What the connection pictures say: for an open port its name; while the connection waits for
+// a line that hung up, that it is broken; else that there is none, with the port a click opens.
+struct Bildtext {
+  std::string zeile;
+  std::string tipp;
+};
+Bildtext BildtextFuer(int offen, int wartend, int ziel);
 
 // What the connection pictures show for an open port: the port up to 8, 0 above, -1 for none.
 int Bildwert(int port);

@@ -2,6 +2,8 @@
 // What the editors need of the COM settings to speak to the device: the port table, the open
 // port and the device address chosen at the moment of the call.
 
+#include <functional>
+
 class ComPorts;
 
 class Geraetezugang {
@@ -12,4 +14,9 @@ class Geraetezugang {
   virtual int OffenerComPort() const = 0;
   // The address ring's current value: '1'..'8', or '&' for all devices.
   virtual char Adresse() const = 0;
+  // melden(code) is called when the line hangs up, where the line is watched; besitzer names
+  // the entry for UnterbrechungAbmelden.
+  virtual void UnterbrechungAnmelden(const void* /*besitzer*/,
+                                     std::function<void(int code)> /*melden*/) {}
+  virtual void UnterbrechungAbmelden(const void* /*besitzer*/) {}
 };

@@ -22,6 +22,8 @@ class MitschnittPort : public ComPort {
   int AusgangsschlangeLaenge() override { return innen_->AusgangsschlangeLaenge(); }
   int EingangLeeren() override { return innen_->EingangLeeren(); }
   int AusgangLeeren() override { return innen_->AusgangLeeren(); }
+  bool Aufgelegt() const override { return innen_->Aufgelegt(); }
+  int Beobachtung() const override { return innen_->Beobachtung(); }
 
  private:
   std::unique_ptr<ComPort> innen_;

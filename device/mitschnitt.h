@@ -19,6 +19,7 @@ class MitschnittFabrik : public Portfabrik {
       : innen_(innen), mitschnitt_(std::move(mitschnitt)) {}
   std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) override;
   bool ZuletztBelegt() const override { return innen_.ZuletztBelegt(); }
+  std::string Kennung(int nummer) const override { return innen_.Kennung(nummer); }
 
  private:
   Portfabrik& innen_;

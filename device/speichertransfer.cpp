@@ -4,10 +4,10 @@
 #include <cctype>
 #include <cstdio>
 #include <new>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/transferzeit.h"
 #include "device/austausch.h"
 #include "device/novhln1.h"
 
@@ -77,10 +77,6 @@ int DatenDekodieren(const std::string& antwort, int anzahl, std::vector<uint8_t>
   }
   if (summe != Speicherchecksumme(daten)) return -406114;
   return 0;
-}
-
-int Prozent(int anzahl, int rest) {
-  return static_cast<int>(static_cast<long long>(anzahl - rest) * 100 / anzahl);
 }
 
 bool PortOffen(ComPorts& ports, int port) {
@@ -163,9 +159,8 @@ int KurvenBlockSchreiben(Dialoge& dialoge, ComPorts& ports, int port, char adres
 
 int BloeckeSchreiben(Dialoge* dialoge, ComPorts& ports, int port, char adresse,
                      std::span<const uint8_t> daten, int start, int typ, bool ausgerichtet) {
-  std::optional<Fortschritt> anzeige;
-  if (dialoge != nullptr) anzeige.emplace(*dialoge, "Daten senden", "Daten senden");
   const int anzahl = static_cast<int>(daten.size());
+  Transferfortschritt anzeige(dialoge, "Daten senden", anzahl);
   int adr = start;
   int rest = anzahl;
   while (rest > 0) {
@@ -176,7 +171,8 @@ int BloeckeSchreiben(Dialoge* dialoge, ComPorts& ports, int port, char adresse,
     if (ergebnis < 0) return ergebnis;
     adr += laenge;
     rest -= laenge;
-    if (anzeige) anzeige->Setzen(Prozent(anzahl, rest));
+    // Stopped between two frames, never within one.
+    if (anzeige.Stand(anzahl - rest)) return -4432;
   }
   return 0;
 }
@@ -187,8 +183,7 @@ int KurvenBlockLesen(Dialoge& dialoge, ComPorts& ports, int port, char adresse, 
   if (start < 0) return -894093;
   if (anzahl < 0 || static_cast<size_t>(anzahl) > ziel.size()) return -895094;
 
-  std::optional<Fortschritt> anzeige;
-  if (fortschritt) anzeige.emplace(dialoge, "Daten lesen", "Daten lesen");
+  Transferfortschritt anzeige(fortschritt ? &dialoge : nullptr, "Daten lesen", anzahl);
   int adr = start;
   int rest = anzahl;
   while (rest > 0) {
@@ -198,7 +193,7 @@ int KurvenBlockLesen(Dialoge& dialoge, ComPorts& ports, int port, char adresse, 
     if (ergebnis < 0) return ergebnis;
     adr += laenge;
     rest -= laenge;
-    if (anzeige) anzeige->Setzen(Prozent(anzahl, rest));
+    if (anzeige.Stand(anzahl - rest)) return -4433;
   }
   return 0;
 }

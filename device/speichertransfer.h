@@ -26,15 +26,18 @@ int NOVHLN1_SpeicherLesen(ComPorts& ports, int port, char adresse, int typ, int 
 // The block transfers take the port (-1: none open) and the device address as the COM settings
 // panel holds them at the start of the call.
 // Writes abbild[start .. start + anzahl - 1] (the image is indexed by device address) in blocks
-// of at most 64 bytes, showing the progress dialog "Daten senden".
+// of at most 64 bytes, showing the progress dialog "Daten senden". Stopped by the user after a
+// block: -4432.
 int KurvenBlockSchreiben(Dialoge& dialoge, ComPorts& ports, int port, char adresse,
                          std::span<const uint8_t> abbild, int start, int anzahl, int typ);
 // Writes daten to device addresses start .. start + size - 1 of memory type typ in blocks of at
 // most 64 bytes; with ausgerichtet, the blocks end at the 64-byte boundaries of the device
-// address. With dialoge, shows the progress dialog "Daten senden". The port is not checked.
+// address. With dialoge, shows the progress dialog "Daten senden" (stopped by the user after a
+// block: -4432). The port is not checked.
 int BloeckeSchreiben(Dialoge* dialoge, ComPorts& ports, int port, char adresse,
                      std::span<const uint8_t> daten, int start, int typ, bool ausgerichtet);
 // Reads device addresses start .. start + anzahl - 1 into ziel[0 .. anzahl - 1] in blocks of at
-// most 64 bytes; with fortschritt, shows the progress dialog "Daten lesen".
+// most 64 bytes; with fortschritt, shows the progress dialog "Daten lesen" (stopped by the user
+// after a block: -4433).
 int KurvenBlockLesen(Dialoge& dialoge, ComPorts& ports, int port, char adresse, int start,
                      int anzahl, std::span<uint8_t> ziel, bool fortschritt, int typ);

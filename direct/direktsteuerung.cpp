@@ -16,7 +16,19 @@ std::string Kanalname(char art, int i) {
 
 Direktsteuerung::Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zugang,
                                  Fehlerausgabe& fehler, Protokolluhr uhr)
-    : konfig_(konfig), zugang_(zugang), fehler_(fehler), uhr_(std::move(uhr)) {}
+    : konfig_(konfig), zugang_(zugang), fehler_(fehler), uhr_(std::move(uhr)) {
+  zugang_.UnterbrechungAnmelden(this, [this](int code) { LeitungUnterbrochen(code); });
+}
+
+Direktsteuerung::~Direktsteuerung() {
+  zugang_.UnterbrechungAbmelden(this);
+}
+
+void Direktsteuerung::LeitungUnterbrochen(int code) {
+  if (!abfrageLaeuft_) return;
+  ProtokollAbbrechen(code);
+  AbfrageBeenden();
+}
 
 // ---- Start, end and scaling -----------------------------------------------------------------
 

@@ -57,6 +57,9 @@ class Direktsteuerung {
  public:
   Direktsteuerung(const Konfiguration& konfig, Geraetezugang& zugang, Fehlerausgabe& fehler,
                   Protokolluhr uhr = Ortszeit);
+  ~Direktsteuerung();
+  Direktsteuerung(const Direktsteuerung&) = delete;
+  Direktsteuerung& operator=(const Direktsteuerung&) = delete;
 
   void AnzeigeSetzen(Direktanzeige* anzeige) { anzeige_ = anzeige ? anzeige : &ohneAnzeige_; }
 
@@ -94,6 +97,8 @@ class Direktsteuerung {
   void Abfragen_Callback(bool an);
   // One tick: the four readings and the record row; the first error (polling then stopped).
   int DirektTimer_Callback();
+  // The line hung up: polling stops at once, the record says why.
+  void LeitungUnterbrochen(int code);
   void Ausgang_Callback(int i, double wert);
   // BEGRENZUNG i typed: from now on a limit set by the user.
   void Grenze_Callback(int i, double wert);

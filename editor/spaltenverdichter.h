@@ -34,6 +34,7 @@ class Spaltenraster {
   double Ende() const { return ende_; }
   // Start time of column c (c = Spalten() gives the range's end).
   double Spaltenstart(int c) const;
+  double Spaltenbreite() const { return breite_; }
 
  private:
   double start_;

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 Grafikbildlauf::Grafikbildlauf(QWidget* graph) : QScrollBar(Qt::Horizontal, graph) {
-  setRange(0, 100);
-  setPageStep(100);
+  setRange(0, 0);  // whole range visible
   setSingleStep(1);
   graph->installEventFilter(this);
   connect(this, &QAbstractSlider::actionTriggered, this, [this] { aktion_ = true; });
@@ -14,7 +13,16 @@ Grafikbildlauf::Grafikbildlauf(QWidget* graph) : QScrollBar(Qt::Horizontal, grap
 }
 
 void Grafikbildlauf::Setzen(int seite, int position) {
-  setPageStep(std::clamp(seite, 1, 100));
+  seite_ = std::clamp(seite, 1, 100);
+  // The thumb takes pageStep / (maximum - minimum + pageStep) of the groove. Over the positions
+  // 0..100 a share s needs a page of 100 * s / (100 - s) steps, which is also the step that
+  // moves the view by its width.
+  if (seite_ == 100) {
+    setRange(0, 0);
+  } else {
+    setRange(0, 100);
+    setPageStep(static_cast<int>(100.0 * seite_ / (100 - seite_) + 0.5));
+  }
   setValue(std::clamp(position, 0, 100));
 }
 

@@ -12,8 +12,11 @@ class Grafikbildlauf : public QScrollBar {
   // Becomes a child of graph and follows its size.
   explicit Grafikbildlauf(QWidget* graph);
 
-  // Page size 1..100 and position 0..100, without reporting.
+  // Page size 1..100 (the visible share of the range in percent) and position 0..100, without
+  // reporting. The thumb takes that share of the bar; at 100 it fills the bar and there is
+  // nothing to scroll.
   void Setzen(int seite, int position);
+  int Seite() const { return seite_; }
 
  signals:
   void bildlaufBeendet(int position);
@@ -28,5 +31,6 @@ class Grafikbildlauf : public QScrollBar {
   void Anlegen();
   void Beenden();
 
+  int seite_ = 100;
   bool aktion_ = false;  // a scrolling action happened since the last report
 };

@@ -4,13 +4,74 @@
 
 #include <algorithm>
 
+#include "ui/spaltengraph.h"
+
 namespace {
 
 constexpr double kWertMax = 4095;
 
+// A layer buffer in an image of the widget's size.
+class Bildpuffer : public QCPAbstractPaintBuffer {
+ public:
+  Bildpuffer(const QSize& groesse, double verhaeltnis)
+      : QCPAbstractPaintBuffer(groesse, verhaeltnis) {
+    Bildpuffer::reallocateBuffer();
+  }
+  QCPPainter* startPainting() override { return new QCPPainter(&bild_); }
+  void draw(QCPPainter* painter) const override {
+    if (painter && painter->isActive()) painter->drawImage(0, 0, bild_);
+  }
+  void clear(const QColor& farbe) override { bild_.fill(farbe); }
+
+ protected:
+  void reallocateBuffer() override {
+    setInvalidated();
+    bild_ = QImage(mSize * mDevicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    bild_.setDevicePixelRatio(mDevicePixelRatio);
+  }
+
+ private:
+  QImage bild_;
+};
+
+// The number of buffers the widget's layers use, counted the way QCustomPlot counts them: one
+// to start with, one for each buffered layer and one more for logical layers after it.
+int Pufferzahl(const QCustomPlot& plot) {
+  int index = 0;
+  for (int i = 0; i < plot.layerCount(); ++i) {
+    if (plot.layer(i)->mode() != QCPLayer::lmBuffered) continue;
+    ++index;
+    if (i + 1 < plot.layerCount() && plot.layer(i + 1)->mode() == QCPLayer::lmLogical) ++index;
+  }
+  return index + 1;
+}
+
 }  // namespace
 
+Grafikplot::Grafikplot(QWidget* eltern) : QCustomPlot(eltern) {
+  // QCustomPlot creates its buffers in a method that cannot be overridden; handing it image
+  // buffers before each replot makes it keep and reuse them.
+  connect(this, &QCustomPlot::beforeReplot, this, &Grafikplot::BildpufferEinsetzen);
+}
+
+void Grafikplot::BildpufferEinsetzen() {
+  const int zahl = Pufferzahl(*this);
+  while (mPaintBuffers.size() > zahl) mPaintBuffers.removeLast();
+  for (int i = 0; i < zahl; ++i) {
+    if (i < mPaintBuffers.size() && dynamic_cast<Bildpuffer*>(mPaintBuffers[i].data())) continue;
+    QSharedPointer<QCPAbstractPaintBuffer> puffer(
+        new Bildpuffer(viewport().size(), bufferDevicePixelRatio()));
+    if (i < mPaintBuffers.size())
+      mPaintBuffers[i] = puffer;
+    else
+      mPaintBuffers.append(puffer);
+  }
+}
+
 void GraphGrundeinrichten(QCustomPlot* plot) {
+  // Everything is drawn in one buffer: a second one, for the empty overlay layer, would be
+  // cleared and laid over the picture at every redraw.
+  plot->layer("overlay")->setMode(QCPLayer::lmLogical);
   plot->axisRect()->setBackground(Qt::black);
   plot->setNotAntialiasedElements(QCP::aeAll);
   plot->setPlottingHint(QCP::phFastPolylines, true);
@@ -22,7 +83,7 @@ void GraphGrundeinrichten(QCustomPlot* plot) {
 }
 
 QCPGraph* Plottable(QCustomPlot* plot, QRgb farbe, int breite) {
-  auto* g = new QCPGraph(plot->xAxis, plot->yAxis);
+  auto* g = new Spaltengraph(plot->xAxis, plot->yAxis);
   g->setAdaptiveSampling(false);  // the data are reduced to the pixel columns already
   g->setPen(QPen(QColor(farbe), breite));
   g->setLineStyle(QCPGraph::lsLine);

@@ -1,7 +1,9 @@
 #pragma once
-// The plumbing the editors' graphs share: the look of a graph (black plot area, dotted grid, no
-// antialiasing), plottables handed pre-reduced polylines, the pixel columns a graph is computed
-// for, and the unfilled rectangles of frames and marks.
+// The plumbing the editors' graphs share: the graph widget, the look of a graph (black plot area,
+// dotted grid, no antialiasing), plottables handed pre-reduced polylines, the pixel columns a
+// graph is computed for, and the unfilled rectangles of frames and marks.
+
+#include <qcustomplot.h>
 
 #include <QPointer>
 #include <QRgb>
@@ -9,10 +11,17 @@
 
 #include "editor/spaltenverdichter.h"
 
-class QCPAbstractItem;
-class QCPGraph;
-class QCPItemRect;
-class QCustomPlot;
+// The editors' graph widget. Its layers paint into images instead of pixmaps, so that the line
+// plottables (Spaltengraph) can fill their runs of pixels directly: a dense curve fills most of
+// the plot area, and the painter's one-pixel-wide rectangles cost several times as much.
+class Grafikplot : public QCustomPlot {
+  Q_OBJECT
+ public:
+  explicit Grafikplot(QWidget* eltern);
+
+ private:
+  void BildpufferEinsetzen();
+};
 
 // The editors' colours (0xRRGGBB).
 inline constexpr QRgb kGrafikRot = 0xFF0000;       // stored segments, points, previews

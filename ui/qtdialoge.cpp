@@ -85,20 +85,33 @@ std::optional<std::string> QtDialoge::FileSelectPopup(const Dateiauswahl& auswah
 }
 
 void QtDialoge::FortschrittOeffnen(const std::string& titel, const std::string& label) {
-  fortschritt_ = new QProgressDialog(Q(label), QString(), 0, 100, eltern_);
+  label_ = Q(label);
+  fortschritt_ = new QProgressDialog(label_, "Abbrechen", 0, 100, eltern_);
+  fortschritt_->setObjectName("Fortschritt");
   fortschritt_->setWindowTitle(Q(titel));
   fortschritt_->setWindowModality(Qt::ApplicationModal);
   fortschritt_->setMinimumDuration(0);
-  fortschritt_->setCancelButton(nullptr);
+  // A click on "Abbrechen" is only noted; the transfer asks for it after the frame on the line.
+  fortschritt_->setAutoReset(false);
+  fortschritt_->setAutoClose(false);
   fortschritt_->setValue(0);
   fortschritt_->show();
-  QApplication::processEvents();
+  Ereignisse();
 }
 
 void QtDialoge::FortschrittSetzen(int prozent) {
   if (!fortschritt_) return;
   fortschritt_->setValue(prozent);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  Ereignisse();
+}
+
+void QtDialoge::FortschrittRestzeit(const std::string& text) {
+  if (!fortschritt_) return;
+  fortschritt_->setLabelText(text.empty() ? label_ : label_ + "\n" + Q(text));
+}
+
+bool QtDialoge::FortschrittAbgebrochen() {
+  return fortschritt_ && fortschritt_->wasCanceled();
 }
 
 void QtDialoge::FortschrittSchliessen() {
@@ -106,4 +119,10 @@ void QtDialoge::FortschrittSchliessen() {
   fortschritt_->close();
   fortschritt_->deleteLater();
   fortschritt_ = nullptr;
+}
+
+void QtDialoge::Ereignisse() {
+  // The dialog is modal, so only it takes input; the line's watch waits until the transfer
+  // is over, so that it never reads between a frame and its answer.
+  QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
 }

@@ -17,11 +17,16 @@ class QtDialoge : public Dialoge {
   std::optional<std::string> FileSelectPopup(const Dateiauswahl& auswahl) override;
   void FortschrittOeffnen(const std::string& titel, const std::string& label) override;
   void FortschrittSetzen(int prozent) override;
+  void FortschrittRestzeit(const std::string& text) override;
+  bool FortschrittAbgebrochen() override;
   void FortschrittSchliessen() override;
 
  private:
+  void Ereignisse();
+
   QPointer<QWidget> eltern_;
   QPointer<QProgressDialog> fortschritt_;
+  QString label_;
 };
 
 inline QString Q(const std::string& text) {

@@ -20,9 +20,12 @@ Verbindungsbild::Verbindungsbild(QWidget* eltern) : QWidget(eltern) {
 
 void Verbindungsbild::WertSetzen(int wert) {
   wert_ = wert;
-  setToolTip(wert < 0    ? QString("Keine Verbindung")
-             : wert == 0 ? QString("Verbunden")
-                         : QString("Verbunden über COM %1").arg(wert));
+  update();
+}
+
+void Verbindungsbild::Beschriften(const QString& zeile, const QString& tipp) {
+  zeile_ = zeile;
+  setToolTip(tipp);
   update();
 }
 
@@ -39,11 +42,11 @@ void Verbindungsbild::paintEvent(QPaintEvent*) {
   maler.drawRect(width() / 2 - 6 - luecke, mitte - 6, 6, 12);
   maler.drawRect(width() / 2 + luecke, mitte - 6, 6, 12);
   maler.drawLine(width() / 2 + 6 + luecke, mitte, width() - 4, mitte);
-  if (wert_ > 0) {
-    maler.setPen(Qt::black);
-    maler.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom,
-                   QString("COM %1").arg(wert_));
-  }
+  maler.setPen(Qt::black);
+  QFont schrift = font();
+  schrift.setPointSizeF(schrift.pointSizeF() * 0.85);
+  maler.setFont(schrift);
+  maler.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, zeile_);
 }
 
 void Verbindungsbild::mousePressEvent(QMouseEvent* ereignis) {
@@ -53,6 +56,7 @@ void Verbindungsbild::mousePressEvent(QMouseEvent* ereignis) {
 Verbindungsbild* Verbindungsbilder::Neu(QWidget* eltern) {
   auto* bild = new Verbindungsbild(eltern);
   bild->WertSetzen(wert_);
+  bild->Beschriften(zeile_, tipp_);
   hilfe_.Hilfe(bild, kHilfetext);
   connect(bild, &Verbindungsbild::linksklick, this, [this] {
     if (!hilfe_.Aktiv()) emit geklickt();
@@ -65,4 +69,11 @@ void Verbindungsbilder::Setzen(int wert) {
   wert_ = wert;
   for (const auto& bild : bilder_)
     if (bild) bild->WertSetzen(wert);
+}
+
+void Verbindungsbilder::Beschriften(const QString& zeile, const QString& tipp) {
+  zeile_ = zeile;
+  tipp_ = tipp;
+  for (const auto& bild : bilder_)
+    if (bild) bild->Beschriften(zeile, tipp);
 }

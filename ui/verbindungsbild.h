@@ -1,6 +1,8 @@
 #pragma once
 // The connection picture every device panel carries: it shows the open port (1..8), 0 for a
-// port above 8 and -1 when no port is open; a left click opens the last port or closes.
+// port above 8 and -1 when no port is open, and says in words what it shows (the port, "nicht
+// verbunden", "unterbrochen") with a tooltip naming what a click does; a left click opens the
+// last port or closes.
 
 #include <QList>
 #include <QObject>
@@ -15,7 +17,9 @@ class Verbindungsbild : public QWidget {
   explicit Verbindungsbild(QWidget* eltern = nullptr);
   int Wert() const { return wert_; }
   void WertSetzen(int wert);
-  QSize sizeHint() const override { return {64, 40}; }
+  void Beschriften(const QString& zeile, const QString& tipp);
+  QString Zeile() const { return zeile_; }
+  QSize sizeHint() const override { return {104, 40}; }
 
  signals:
   void linksklick();
@@ -26,6 +30,7 @@ class Verbindungsbild : public QWidget {
 
  private:
   int wert_ = -1;
+  QString zeile_ = "nicht verbunden";
 };
 
 // All connection pictures of the program; they always show the same value.
@@ -37,6 +42,7 @@ class Verbindungsbilder : public QObject {
   // A new picture for a panel, already showing the current value.
   Verbindungsbild* Neu(QWidget* eltern);
   void Setzen(int wert);
+  void Beschriften(const QString& zeile, const QString& tipp);
   int Wert() const { return wert_; }
   const QList<QPointer<Verbindungsbild>>& Bilder() const { return bilder_; }
 
@@ -48,4 +54,6 @@ class Verbindungsbilder : public QObject {
   Direkthilfe& hilfe_;
   QList<QPointer<Verbindungsbild>> bilder_;
   int wert_ = -1;
+  QString zeile_ = "nicht verbunden";
+  QString tipp_ = "Keine Verbindung.";
 };

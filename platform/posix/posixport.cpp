@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -246,6 +247,7 @@ class PosixPort : public ComPort {
   }
 
   bool Aufgelegt() const override { return aufgelegt_; }
+  int Beobachtung() const override { return fd_; }
 
  private:
   int Ergebnis(int ergebnis) {
@@ -320,4 +322,11 @@ std::unique_ptr<ComPort> PosixPortOeffnen(const std::string& pfad,
 std::unique_ptr<ComPort> PosixPortfabrik::Oeffnen(int nummer,
                                                   const Leitungseinstellung& einstellung) {
   return PosixPortOeffnen(PortGeraet(nummer, wurzeln_), einstellung, belegt_);
+}
+
+std::string PosixPortfabrik::Kennung(int nummer) const {
+  const std::filesystem::path link = wurzeln_.portordner / ("com" + std::to_string(nummer));
+  std::error_code fehler;
+  return std::filesystem::exists(std::filesystem::symlink_status(link, fehler)) ? link.string()
+                                                                                : std::string();
 }

@@ -22,6 +22,8 @@ class PosixPortfabrik : public Portfabrik {
       : wurzeln_(std::move(wurzeln)) {}
   std::unique_ptr<ComPort> Oeffnen(int nummer, const Leitungseinstellung& einstellung) override;
   bool ZuletztBelegt() const override { return belegt_; }
+  // The link com<n> that names the port; empty for a port that its number alone names.
+  std::string Kennung(int nummer) const override;
 
  private:
   PortWurzeln wurzeln_;

@@ -14,6 +14,7 @@ class PosixSystemports : public Systemports {
     return fabrik_.Oeffnen(nummer, einstellung);
   }
   bool ZuletztBelegt() const override { return fabrik_.ZuletztBelegt(); }
+  std::string Kennung(int nummer) const override { return fabrik_.Kennung(nummer); }
   std::vector<Systemport> Ports() override { return VorhandenePorts(wurzeln_); }
 
  private:

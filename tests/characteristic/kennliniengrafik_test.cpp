@@ -50,7 +50,7 @@ TEST(Kennliniengrafik, StufenSindDasAbbild) {
   EXPECT_EQ(g.stufen.y, (std::vector<double>{1000, 1000, 1500, 1500, 2000}));
   EXPECT_EQ(g.ergaenzung.t, (std::vector<double>{2, 4095}));
   EXPECT_EQ(g.ergaenzungsstufen.t, (std::vector<double>{2, 3, 4095}));
-  EXPECT_EQ(g.punkte.t, (std::vector<double>{0, 2}));
+  EXPECT_TRUE(g.punkte.Leer());  // 4 columns apart: too close for markers
   EXPECT_EQ(g.uebersicht.t, (std::vector<double>{0, 2, 2, 4095}));
 
   // A ramp over the whole range, reduced to 97 columns, covers the same pixels as the
@@ -75,6 +75,26 @@ TEST(Kennliniengrafik, StufenSindDasAbbild) {
   EXPECT_TRUE(g.stufen.Leer());
   EXPECT_EQ(g.linien.t.front(), 0);  // the segment that reaches into the view
   EXPECT_EQ(g.punkte.t, (std::vector<double>{3000}));
+}
+
+TEST(Kennliniengrafik, PunktmarkenNurWoPunkteAuseinanderstehen) {
+  Kennlinienzustand z;
+  z.gKennlinie.punkte = Punkte({{1000, 2}, {2000, 10}, {3000, 1}});  // X 0, 2 and 12
+  struct Fall {
+    int spalten;  // over 0..4095
+    std::vector<double> marken;
+  };
+  // 1/4, 3 and 3/2 columns per X step; the last point has no neighbour after it.
+  for (const Fall& f : {Fall{1024, {}}, Fall{12285, {0, 2, 12}}, Fall{6143, {12}}}) {
+    const Kennliniengrafik g = KennliniengrafikBerechnen(z, 3, f.spalten, 100);
+    EXPECT_EQ(g.punkte.t, f.marken) << f.spalten;
+  }
+  // A slot read back: a point per X step, no markers at full view; zoomed in, all of them.
+  z.gKennlinie.punkte.assign(4096, Kennlinienpunkt{2000, 1, 0});
+  EXPECT_TRUE(KennliniengrafikBerechnen(z, 3, 1200, 100).punkte.Leer());
+  z.gKennlAnsichtStart = 100;
+  z.gKennlAnsichtEnde = 199;
+  EXPECT_EQ(KennliniengrafikBerechnen(z, 3, 1000, 100).punkte.Groesse(), 101u);
 }
 
 TEST(Kennliniengrafik, Vorschau) {

@@ -157,10 +157,15 @@ class KennlinienpanelTest : public QObject {
       Konfiguration k;
       k.outskalamax[1] = 50;
       k.outeinheit[1] = "A";
+      k.ineinheit[0] = "°C";
+      k.outeinheit[0] = "bar";
       return k;
     }());
     u.panel->Kennlinienpanel_SkaliereYAchse();
     QCOMPARE(u.Teil<QDoubleSpinBox>("BEGRENZUNG")->maximum(), 50.0);
+    // The graph names its axes by channel and unit.
+    QCOMPARE(u.Graph()->xAxis->label(), QString("Eingang 1 [°C]"));
+    QCOMPARE(u.Graph()->yAxis->label(), QString("Ausgang 1 [bar]"));
     bool beschriftet = false;
     for (QLabel* l : u.panel->findChildren<QLabel*>())
       beschriftet |= l->text() == "Analogausgang2 [A]";
@@ -186,14 +191,18 @@ class KennlinienpanelTest : public QObject {
   void BildlaufUndYZoom() {
     Umgebung u;
     Grafikbildlauf* bildlauf = u.panel->Grafik().Bildlaufleiste();
+    // The whole range visible: the thumb fills the bar; two thirds of it: two thirds of the bar.
     QCOMPARE(bildlauf->value(), 0);
-    QCOMPARE(bildlauf->pageStep(), 100);
+    QCOMPARE(bildlauf->Seite(), 100);
+    QCOMPARE(bildlauf->maximum(), bildlauf->minimum());
     u.Aktion("ZOOMPLUS")->trigger();
-    QCOMPARE(bildlauf->pageStep(), 67);
+    QCOMPARE(bildlauf->Seite(), 67);
+    QCOMPARE(bildlauf->pageStep(), 203);  // 203 / (100 + 203) = 0.67
     u.Aktion("ZOOMVOLL")->trigger();
     QCOMPARE(u.zustand.gKennlAnsichtEnde, 4094.0);
     QCOMPARE(bildlauf->value(), 0);
-    QCOMPARE(bildlauf->pageStep(), 100);
+    QCOMPARE(bildlauf->Seite(), 100);
+    QCOMPARE(bildlauf->maximum(), bildlauf->minimum());
 
     // 0..10 V: Y zoom 2..8 V is taken; equal bounds are refused and both fields go back.
     u.Eingeben("YZOOMMAX", "8");

@@ -214,3 +214,43 @@ TEST(Kennlinientransfer, Ausgang4) {
   EXPECT_EQ(u.linie.geraet.ausgaenge[3], 6.0);
   EXPECT_TRUE(u.anzeige.nummern.empty());
 }
+
+// "Abbrechen" after the third block: no further block and no mode switch, the stop on the
+// indicators and the warning about the incomplete characteristic; a failure while preparing
+// the memory warns too, one before anything was written does not. Complete transfers say what
+// was done.
+TEST(Kennlinientransfer, AbbrechenWarnungUndMeldungen) {
+  Transferumgebung u;
+  u.linie.geraet.modus = 2;
+  u.z.gKennlKurvenNr = 2;
+  u.dialoge.abbrechenNach = 3;
+  ASSERT_EQ(KennlSenden(u.z, u.konfig, u.fehler, u.zugang), 0);
+  EXPECT_EQ(u.Schreibbefehle(), (std::vector<std::string>{"M1R", "8224:32", "8256:64", "8320:64"}));
+  EXPECT_EQ(u.anzeige.Letzte(), 4432);
+  ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+  EXPECT_EQ(u.dialoge.meldungen[0].titel, "Warnung");
+  EXPECT_EQ(u.dialoge.meldungen[0].text,
+            "Die Kennlinie wurde nicht vollständig geschrieben.\nDie PWC-2 enthält jetzt eine "
+            "unvollständige Kennlinie in Kurve Nr. 2;\nsie muss erneut geschrieben werden.");
+
+  u.dialoge = SkriptDialoge{};
+  ASSERT_EQ(KennlSenden(u.z, u.konfig, u.fehler, u.zugang), 0);
+  ASSERT_EQ(u.anzeige.meldungen.size(), 1u);
+  EXPECT_EQ(u.anzeige.meldungen[0].rfind("Kennlinie 2 geschrieben: 8 224 Bytes in ", 0), 0u);
+  ASSERT_EQ(KennlLesen(u.z, u.konfig, u.fehler, u.zugang), 0);
+  EXPECT_EQ(u.anzeige.meldungen.back().rfind("Kennlinie 2 gelesen: 8 224 Bytes in ", 0), 0u);
+  EXPECT_TRUE(u.dialoge.meldungen.empty());
+
+  u.linie.geraet.modus = 4;  // curve-generator operation: the slots are prepared first
+  // The mode check passes, the first empty block is refused.
+  u.linie.leitung.StoerungAufRahmen(u.linie.leitung.Rahmenzahl() + 2, {Stoerart::Nak, 0});
+  ASSERT_EQ(KennlSenden(u.z, u.konfig, u.fehler, u.zugang), 0);
+  EXPECT_EQ(u.anzeige.Letzte(), 402127);
+  EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
+
+  u.dialoge = SkriptDialoge{};
+  u.linie.Stoeren(Stoerart::Nak);  // the mode check itself fails: nothing written
+  ASSERT_EQ(KennlSenden(u.z, u.konfig, u.fehler, u.zugang), 0);
+  EXPECT_EQ(u.anzeige.Letzte(), 402154);
+  EXPECT_TRUE(u.dialoge.meldungen.empty());
+}

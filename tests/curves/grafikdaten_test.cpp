@@ -8,6 +8,7 @@
 #include <random>
 
 #include "curves/kurvenansicht.h"
+#include "editor/spaltenlaeufe.h"
 #include "tests/curves/literalestufen.h"
 #include "tests/curves/stresskurven.h"
 
@@ -69,6 +70,69 @@ TEST(Grafikdaten, VerdichteteStufenGleichDerLiteralenTreppeJeSpalte) {
   }
 }
 
+// The rows y0..y1 (pixel coordinates) take on a screen whose rows are oben..unten: none, or
+// floor(y0)..floor(y1) clipped to them.
+Spaltenumfang Zeilen(double y0, double y1, int oben, int unten) {
+  Spaltenumfang u;
+  if (y1 < y0 || y1 < oben || y0 >= unten + 1) return u;
+  u.Dazu(std::max<double>(std::floor(y0), oben));
+  u.Dazu(std::min<double>(std::floor(y1), unten));
+  return u;
+}
+
+// What the screen shows of SpaltenZeichnen's result per column: its runs and its lines (each
+// line at its full extent per column), clipped to the rows.
+std::vector<Spaltenumfang> Gezeichnet(const Spaltenzeichnung& z, const Spaltenraster& raster,
+                                      int oben, int unten) {
+  std::vector<Spaltenumfang> spalten(raster.Spalten());
+  const auto dazu = [&](int c, const Spaltenumfang& u) {
+    if (u.min > u.max) return;
+    spalten[c].Dazu(u.min);
+    spalten[c].Dazu(u.max);
+  };
+  const int links = static_cast<int>(raster.Start());
+  for (const Spaltenlauf& l : z.laeufe) dazu(l.spalte - links, Zeilen(l.von, l.bis, oben, unten));
+  for (const Pixelstrecke& s : z.strecken) {
+    Linienzug strich;
+    strich.Anhaengen(s.x0, s.y0);
+    strich.Anhaengen(s.x1, s.y1);
+    const std::vector<Spaltenumfang> u = Rastern(strich, raster);
+    for (int c = 0; c < raster.Spalten(); ++c) dazu(c, Zeilen(u[c].min, u[c].max, oben, unten));
+  }
+  return spalten;
+}
+
+TEST(Grafikdaten, SpaltenlaeufeZeigenDieLiteraleTreppeInPixeln) {
+  // The literal staircase in pixel coordinates of a plot area from column 40 to 439 and row 10
+  // to 309, drawn by SpaltenZeichnen, against the rows it takes per pixel column.
+  constexpr int kLinks = 40, kRechts = 439, kOben = 10, kUnten = 309;
+  const Spaltenraster pixel(kLinks, kRechts + 1, kRechts - kLinks + 1);
+  std::mt19937 zufall(815);
+  for (int lauf = 0; lauf < 100; ++lauf) {
+    const Kurve kurve = Zufallskurve(zufall);
+    const Linienzug literal = LiteraleStufen(kurve, 0, kurve.letzterPunkt());
+    // A view from a random start over a random share of the curve, Y zoomed in at times.
+    const double dauer = literal.t.back();
+    const double start = std::uniform_real_distribution<double>(-0.1, 0.8)(zufall) * dauer;
+    const double breite = std::uniform_real_distribution<double>(0.001, 1.2)(zufall) * dauer;
+    const double yMax = std::uniform_int_distribution<int>(1000, 4095)(zufall);
+    std::vector<double> x, y;
+    for (std::size_t i = 0; i < literal.Groesse(); ++i) {
+      x.push_back(kLinks + (literal.t[i] - start) / breite * (kRechts + 1 - kLinks));
+      y.push_back(kOben + (yMax - literal.y[i]) / yMax * (kUnten + 1 - kOben));
+    }
+    Linienzug zug;
+    zug.t = x;
+    zug.y = y;
+    std::vector<Spaltenumfang> erwartet = Rastern(zug, pixel);
+    for (Spaltenumfang& u : erwartet) u = Zeilen(u.min, u.max, kOben, kUnten);
+    const Spaltenzeichnung z = SpaltenZeichnen(x, y, kLinks, kRechts, kOben, kUnten);
+    ASSERT_EQ(Gezeichnet(z, pixel, kOben, kUnten), erwartet) << "Lauf " << lauf;
+    // At most one run per column, and no more lines than the polyline has pieces.
+    ASSERT_LE(z.laeufe.size(), std::size_t{kRechts - kLinks + 1} + z.strecken.size());
+  }
+}
+
 TEST(Grafikdaten, StufenEinerGeradeUndSchlussstueck) {
   Kurvensatz satz;
   satz.aktuelleKurve().punkte = {{0, 4, 9}, {4095, 1, 9}};
@@ -105,9 +169,10 @@ TEST(Grafikdaten, AnsichtHinterDemEndeUndUebersicht) {
   EXPECT_EQ(d.uebersicht.t, (std::vector<double>{0, 20000, 30000}));
   EXPECT_EQ(d.uebersicht.y, (std::vector<double>{100, 3000, 100}));
 
-  // A view ending on the curve's end still plots the closing segment.
+  // A view starting at the curve's end still plots the closing segment.
   satz.ansicht = {30000, 39999};
-  EXPECT_FALSE(GrafikdatenBerechnen(satz, Kurvendarstellung{}, 800, 300).aktuell.punkte.Leer());
+  EXPECT_FALSE(
+      GrafikdatenBerechnen(satz, Kurvendarstellung{}, 800, 300).aktuell.schlusslinie.Leer());
 
   // With the initial curve, the whole curve is 0..9999 and the frame spans the overview.
   Kurvensatz neu;
@@ -116,6 +181,34 @@ TEST(Grafikdaten, AnsichtHinterDemEndeUndUebersicht) {
   EXPECT_EQ(g.xMin, 0);
   EXPECT_EQ(g.xMax, 10000);
   EXPECT_EQ(g.kleinXMax, 10000);
+}
+
+TEST(Grafikdaten, PunktmarkenNurWoPunkteAuseinanderstehen) {
+  // Points at 0, 1000, 1250 and 3250 us, the curve ends at 4250 us.
+  Kurvensatz satz;
+  satz.aktuelleKurve().punkte = {{10, 4, 9}, {20, 1, 9}, {30, 8, 9}, {40, 4, 9}};
+  struct Fall {
+    Ansicht ansicht;
+    int spalten;
+    std::vector<double> marken;
+  };
+  const Fall faelle[] = {
+      {{0, 4249}, 425, {0, 1000, 1250, 3250}},  // 10 us per column: all apart
+      {{0, 4249}, 50, {0, 3250}},               // 85 us: 1000 and 1250 lie 3 columns apart
+      {{0, 4249}, 10, {}},                      // 425 us: every point next to another
+      {{0, 1149}, 115, {0, 1000}},              // 1250 lies 10 columns after the view
+      {{1200, 3199}, 200, {1250, 3250}},        // 3250 lies 5 columns after it: half shown
+      {{1200, 3189}, 199, {1250}},              // 6 columns: out of sight
+      {{1310, 3199}, 189, {3250}}};             // 1250 lies 6 columns before the view
+  for (const Fall& f : faelle) {
+    satz.ansicht = f.ansicht;
+    const Grafikdaten d = GrafikdatenBerechnen(satz, Kurvendarstellung{}, f.spalten, 100);
+    EXPECT_EQ(d.aktuell.punkte.t, f.marken) << f.ansicht.gAnsichtEnde << " " << f.spalten;
+  }
+  // A read-back curve at full view: a point per time unit, no markers.
+  Kurvensatz gelesen = GeleseneKurve();
+  AnsichtGesamtkurve(gelesen);
+  EXPECT_TRUE(GrafikdatenBerechnen(gelesen, Kurvendarstellung{}, 1200, 100).aktuell.punkte.Leer());
 }
 
 TEST(Grafikdaten, HintergrundkurvenFolgenDenSchaltern) {

@@ -61,6 +61,7 @@ class KurvengrafikTest : public QObject {
   Q_OBJECT
  private slots:
   void WenigePunkteJePlottableBeiSchwerenKurven();
+  void BildpufferWieGemalt();
   void AnsichtHinterDemEndeUndStufen();
   void YAchseInDerEinheitUndYZoom();
   void CursorMeldetZiehenUndLoslassen();
@@ -90,6 +91,31 @@ void KurvengrafikTest::WenigePunkteJePlottableBeiSchwerenKurven() {
     // A narrower graph gets fewer columns.
     u.grafik.Graph()->resize(300, 400);
     QVERIFY(u.Stufen()->dataCount() <= 4 * 300 + 8);
+  }
+}
+
+void KurvengrafikTest::BildpufferWieGemalt() {
+  // The runs written straight into the graph's image buffer give the picture the painter gives
+  // (toPixmap paints without those buffers), for dense and for sparse curves.
+  for (Kurvensatz satz : {LangeKurven(), GeleseneKurve()}) {
+    Umgebung u;
+    u.satz = satz;
+    AnsichtGesamtkurve(u.satz);
+    const double dauer = Kurvendauer(u.satz.aktuelleKurve());
+    for (const Ansicht ansicht : {u.satz.ansicht, Ansicht{dauer / 2, dauer / 2 + dauer / 500}}) {
+      u.satz.ansicht = ansicht;
+      u.grafik.KurvengrafikNeuZeichnen({3, {true, true, true, true}, false});
+      QCustomPlot* plot = u.grafik.Graph();
+      plot->replot(QCustomPlot::rpImmediateRefresh);
+      const QRect flaeche = plot->axisRect()->rect();
+      const QImage gepuffert = plot->grab(flaeche).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage gemalt = plot->toPixmap(plot->width(), plot->height())
+                                .toImage()
+                                .copy(flaeche)
+                                .convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(gepuffert, gemalt);
+      QVERIFY(Umgebung::Pixel(plot, 0x0000FF) > 500);
+    }
   }
 }
 
@@ -195,29 +221,41 @@ void KurvengrafikTest::BildlaufErstAmEndeDerAktion() {
   u.grafik.KurvengrafikNeuZeichnen({});
   u.grafik.BildlaufleisteAktualisieren();
   Grafikbildlauf* leiste = u.grafik.Bildlaufleiste();
-  QCOMPARE(leiste->pageStep(), 10);
+  QCOMPARE(leiste->Seite(), 10);
   QCOMPARE(leiste->value(), 27);
   QCOMPARE(leiste->parentWidget(), u.grafik.Graph());
   QCOMPARE(leiste->geometry().bottom(), u.grafik.Graph()->height() - 1);
 
+  // A page step moves the view by about its width.
   QSignalSpy geaendert(&u.grafik, &Kurvengrafik::ansichtGeaendert);
   leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);  // during the action: nothing
-  QCOMPARE(leiste->value(), 37);
+  QCOMPARE(leiste->value(), 38);
   QCOMPARE(u.satz.ansicht.gAnsichtStart, 25000.0);
   QTest::mouseRelease(leiste, Qt::LeftButton, {}, QPoint(2, 2));
   QCOMPARE(geaendert.size(), 1);
-  QCOMPARE(u.satz.ansicht.gAnsichtStart, 33300.0);  // floor(37 * 90000 / 100 + 0.5)
-  QCOMPARE(u.satz.ansicht.gAnsichtEnde, 43299.0);
-  QCOMPARE(u.grafik.Graph()->xAxis->range().lower, 33300.0);
+  QCOMPARE(u.satz.ansicht.gAnsichtStart, 34200.0);  // floor(38 * 90000 / 100 + 0.5)
+  QCOMPARE(u.satz.ansicht.gAnsichtEnde, 44199.0);
+  QCOMPARE(u.grafik.Graph()->xAxis->range().lower, 34200.0);
 
   QTest::keyClick(leiste, Qt::Key_Right);
   QCOMPARE(geaendert.size(), 2);
-  QVERIFY(leiste->value() != 37);
+  QVERIFY(leiste->value() != 38);
   QCOMPARE(u.satz.ansicht.gAnsichtStart, leiste->value() * 900.0);
   // Releasing without an action, or setting the bar, moves nothing.
   QTest::mouseRelease(leiste, Qt::LeftButton, {}, QPoint(2, 2));
   u.grafik.BildlaufleisteAktualisieren();
   QCOMPARE(geaendert.size(), 2);
+
+  // The thumb takes the visible share of the bar, for every page size; the whole range
+  // visible fills it.
+  for (int seite = 1; seite <= 100; ++seite) {
+    leiste->Setzen(seite, 50);
+    const double anteil =
+        double(leiste->pageStep()) / (leiste->maximum() - leiste->minimum() + leiste->pageStep());
+    QVERIFY2(qAbs(anteil - seite / 100.0) < 0.005, qPrintable(QString::number(seite)));
+    QCOMPARE(leiste->value(), seite == 100 ? 0 : 50);
+  }
+  QCOMPARE(leiste->maximum(), leiste->minimum());
 }
 
 void KurvengrafikTest::MarkierungMarkenVorschauUndZoom() {
@@ -265,7 +303,7 @@ void KurvengrafikTest::MarkierungMarkenVorschauUndZoom() {
   QCOMPARE(Umgebung::Elemente<QCPItemRect>(u.grafik.Graph()), 0);
   QCOMPARE(vorschau->dataCount(), 0);
   QCOMPARE(hervor->dataCount(), 0);
-  QCOMPARE(u.grafik.Bildlaufleiste()->pageStep(), 21);  // 3000 of 14250
+  QCOMPARE(u.grafik.Bildlaufleiste()->Seite(), 21);  // 3000 of 14250
   u.grafik.ZoomPlus();
   QCOMPARE(u.grafik.Graph()->xAxis->range().lower, 1500.0);
   QVERIFY(!u.felder.empty());

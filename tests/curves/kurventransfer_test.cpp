@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/device/skriptport.h"
 #include "tests/support/skriptdialoge.h"
 #include "tests/support/testzugang.h"
@@ -261,4 +263,61 @@ TEST(Kurventransfer, GeraetAnpassenNachMaxCurrentUndKompatibilitaet) {
   EXPECT_NE(u.anzeige.nummern.back(), 0);
   EXPECT_EQ(konfig.gKonfig().outskalamax[0], 8.19);
   EXPECT_EQ(skaliert, vorher);
+}
+
+// "Abbrechen" stops the write after the frame on the line: exactly the blocks sent before are in
+// the box, the indicators show the stop and a warning says the box holds an incomplete curve
+// (or dither amplitude). A complete write and read say what was done; a stopped read changes
+// nothing and warns of nothing.
+TEST(Kurventransfer, AbbrechenNachDemRahmenUndMeldungen) {
+  Transferumgebung u;
+  u.satz.gKurven[0].punkte = {{0, 200, 4}, {4095, 1, 4}};  // 201 words: 434 bytes, 7 blocks
+  for (int typ : {kKurvenspeicher, kDitherspeicher}) {
+    SCOPED_TRACE(typ);
+    u.linie.Leeren();
+    u.dialoge = SkriptDialoge{};
+    u.dialoge.abbrechenNach = 3;
+    ASSERT_EQ(KurvenSenden(u.satz, u.fehler, u.zugang, typ), 0);
+    EXPECT_EQ(std::count(u.linie.gesendet.begin(), u.linie.gesendet.end(), '\r'), 3);
+    EXPECT_EQ(u.dialoge.prozente, (std::vector<int>{14, 29, 44}));
+    EXPECT_EQ(u.anzeige.Letzte(), 4432);
+    EXPECT_NE(u.Speicher(typ)[4096 + 191], 0);  // the third block came through
+    EXPECT_EQ(u.Speicher(typ)[4096 + 192], 0);  // the fourth was never sent
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen[0].titel, "Warnung");
+    EXPECT_EQ(u.dialoge.meldungen[0].text, KurveUnvollstaendigText(typ));
+    EXPECT_EQ(u.dialoge.offeneFortschritte, 0);
+  }
+  EXPECT_EQ(KurveUnvollstaendigText(4),
+            "Die Kurve wurde nicht vollständig geschrieben.\nDer TVM-5R enthält jetzt eine "
+            "unvollständige Kurve;\nsie muss erneut geschrieben werden.");
+  EXPECT_EQ(KurveUnvollstaendigText(5),
+            "Die Dither-Amplitude wurde nicht vollständig geschrieben.\nDer TVM-5R enthält jetzt "
+            "eine unvollständige Dither-Amplitude;\nsie muss erneut geschrieben werden.");
+
+  u.dialoge = SkriptDialoge{};
+  ASSERT_EQ(KurvenSenden(u.satz, u.fehler, u.zugang, kDitherspeicher), 0);
+  ASSERT_EQ(u.anzeige.meldungen.size(), 1u);
+  EXPECT_EQ(u.anzeige.meldungen[0].rfind("Dither-Amplitude geschrieben: 434 Bytes in ", 0), 0u)
+      << u.anzeige.meldungen[0];
+  EXPECT_EQ(u.dialoge.restzeiten.size(), 7u);
+  EXPECT_TRUE(u.dialoge.meldungen.empty());
+
+  const std::vector<Kurvenpunkt> vorher = u.satz.gKurven[0].punkte;
+  u.dialoge.abbrechenNach = 2;
+  ASSERT_EQ(u.Lesen(kDitherspeicher), 0);
+  EXPECT_EQ(u.anzeige.Letzte(), 4433);
+  EXPECT_EQ(u.satz.gKurven[0].punkte, vorher);
+  EXPECT_TRUE(u.dialoge.meldungen.empty());
+  u.dialoge.abbrechenNach = -1;
+  ASSERT_EQ(u.Lesen(kDitherspeicher), 0);
+  EXPECT_EQ(u.satz.gKurven[0].anzahlPunkte(), 201);
+  EXPECT_EQ(u.anzeige.meldungen.back().rfind("Dither-Amplitude gelesen: 434 Bytes in ", 0), 0u);
+
+  // Without a port nothing was sent, so nothing is incomplete.
+  u.dialoge = SkriptDialoge{};
+  u.zugang.port = -1;
+  ASSERT_EQ(KurvenSenden(u.satz, u.fehler, u.zugang, kKurvenspeicher), 0);
+  EXPECT_EQ(u.anzeige.Letzte(), 122430);
+  EXPECT_TRUE(u.dialoge.meldungen.empty());
 }

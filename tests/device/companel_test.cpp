@@ -117,8 +117,14 @@ class CompanelTest : public QObject {
     Umgebung u({10, 3});
     QCOMPARE(u.Eintraege(), QStringList({"COM 3", "COM 10"}));
     QCOMPARE(u.Bilder(), Alle(-1));
+    // Nothing open: the ring shows none, the pictures say so and what a click opens.
+    QCOMPARE(u.Ring("PORT")->currentIndex(), -1);
+    QCOMPARE(u.Ring("PORT")->placeholderText(), QString("kein Port geöffnet"));
+    QCOMPARE(u.hauptbild->Zeile(), QString("nicht verbunden"));
+    QCOMPARE(u.hauptbild->toolTip(), QString("Keine Verbindung. Ein Klick öffnet COM 3."));
 
     u.Waehlen("COM 10");
+    QCOMPARE(u.panel->Verbindung()->Zeile(), QString("COM 10"));
     QCOMPARE(u.fabrik.geoeffnet, std::vector<int>{10});
     QCOMPARE(u.panel->Zugang().OffenerComPort(), 10);
     QCOMPARE(u.Bilder(), Alle(0));  // above 8
@@ -172,8 +178,10 @@ class CompanelTest : public QObject {
     u.Ring("PORT")->showPopup();
     u.Ring("PORT")->hidePopup();
     QCOMPARE(u.Eintraege(), QStringList({"COM 4 – Pseudo-Terminal"}));
-    QCOMPARE(u.Ring("PORT")->currentData().toInt(), 4);
-    QCOMPARE(u.Ring("PORT")->toolTip(), "COM 4 – Pseudo-Terminal\n" + pty);
+    // Nothing was chosen yet, so the refilled ring shows no port; its item holds the number.
+    QCOMPARE(u.Ring("PORT")->itemData(0).toInt(), 4);
+    QCOMPARE(u.Ring("PORT")->itemData(0, Qt::ToolTipRole).toString(),
+             "COM 4 – Pseudo-Terminal\n" + pty);
     u.Waehlen("COM 4 – Pseudo-Terminal");
     QCOMPARE(u.Fehlernummer(), 100238);
     QVERIFY(u.panel->Fehleranzeige()->Text().contains("Port belegt"));

@@ -1,10 +1,16 @@
 #include "device/comverbindung.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "platform/posix/posixport.h"
 #include "device/speichertransfer.h"
@@ -26,9 +32,11 @@ struct TestBedienung : ComBedienung {
   int fehlerlampen = -1;
   bool gedimmt = false;
   int bild = -99;
+  std::string bildzeile;
 
   int PortWert() const override { return portIndex < 0 ? -1 : ring[portIndex].wert; }
   void PortSetzen(int wert) override {
+    if (wert == -1) portIndex = -1;
     for (size_t i = 0; i < ring.size(); ++i)
       if (ring[i].wert == wert) portIndex = static_cast<int>(i);
   }
@@ -46,6 +54,9 @@ struct TestBedienung : ComBedienung {
   void FehlerlampenSetzen(int wort) override { fehlerlampen = wort; }
   void GeraetesteuerungDimmen(bool g) override { gedimmt = g; }
   void VerbindungsbilderSetzen(int wert) override { bild = wert; }
+  void VerbindungsbilderBeschriften(const std::string& zeile, const std::string&) override {
+    bildzeile = zeile;
+  }
 };
 
 struct Indikator : Fehleranzeige {
@@ -94,7 +105,10 @@ TEST(ComVerbindung, OeffnenUndSchliessenUeberRingUndBild) {
   Aufbau a;
   a.verbindung.ComControlAusfuellen();
   ASSERT_EQ(a.bedienung.ring.size(), 2u);
-  EXPECT_EQ(a.bedienung.PortWert(), 3);
+  // Nothing is open, so the ring shows no port; the picture would open the first.
+  EXPECT_EQ(a.bedienung.PortWert(), -1);
+  EXPECT_EQ(a.verbindung.BildZiel(), 3);
+  EXPECT_EQ(a.bedienung.bildzeile, "nicht verbunden");
 
   a.Waehlen(12);
   EXPECT_EQ(a.fabrik.geoeffnet, std::vector<int>{12});
@@ -150,6 +164,7 @@ TEST(ComVerbindung, ScheiterndesOeffnen) {
   EXPECT_EQ(a.anzeige.nummer, 100003);
   EXPECT_EQ(a.anzeige.text, "Fehler beim öffnen der seriellen Schnittstelle");
   EXPECT_TRUE(a.anzeige.lampe);
+  EXPECT_EQ(a.bedienung.PortWert(), -1);  // the ring does not pretend the port is open
   EXPECT_EQ(a.verbindung.OffenerComPort(), -1);
   EXPECT_EQ(a.ports.Port(3), nullptr);
   EXPECT_EQ(a.verbindung.LetzterPort(), 3);
@@ -378,7 +393,8 @@ TEST(Aufgelegt, ComVerbindungSchliesstDenPortUndOeffnetIhnWieder) {
              KurvenBlockLesen(dialoge, ports, 3, '1', 0x1000, 64, ziel, false, 4));
        }},
   };
-  const std::vector<std::vector<int>> codes = {{403012, 404014}, {403012}, {403101, 404104}};
+  // Whichever code the operation met, the indicators name the line as gone.
+  const std::vector<std::vector<int>> codes = {{128601}, {128601}, {128601}};
   for (size_t i = 0; i < auflegen.size(); ++i) {
     SCOPED_TRACE(i);
     AuflegendeBox box(w.portordner, 3);  // the adapter is (back) in
@@ -401,4 +417,149 @@ TEST(Aufgelegt, ComVerbindungSchliesstDenPortUndOeffnetIhnWieder) {
     EXPECT_TRUE(bedienung.gedimmt);
     EXPECT_EQ(verbindung.LetzterPort(), 3);
   }
+}
+
+namespace {
+
+// The event loop's watch as plain values.
+struct TestWache : Leitungswache {
+  int deskriptor = -1;
+  bool wartet = false;
+  void Beobachten(int d) override { deskriptor = d; }
+  void WiederkehrPruefen(bool an) override { wartet = an; }
+};
+
+// A pseudo-terminal linked as a port; closing its master is what an ended simulator does.
+class Geraeteseite {
+ public:
+  Geraeteseite(const std::filesystem::path& ordner, int nummer) {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+    const auto link = ordner / ("com" + std::to_string(nummer));
+    std::filesystem::create_directories(ordner);
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(ptsname(master_), link);
+  }
+  ~Geraeteseite() { Auflegen(); }
+  void Senden(const std::string& text) {
+    ASSERT_EQ(write(master_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+  void Auflegen() {
+    if (master_ >= 0) close(master_);
+    master_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+};
+
+// What poll reports on the watched descriptor, waiting at most a second.
+short Ereignisse(int deskriptor) {
+  pollfd p{deskriptor, POLLIN, 0};
+  return poll(&p, 1, 1000) == 1 ? p.revents : 0;
+}
+
+}  // namespace
+
+// The watch reports the port's descriptor: input nobody asked for is discarded and the port
+// stays open; a hang-up (poll: POLLHUP) closes it at once, names the line as gone, stops the
+// direct panel's polling and starts the check once a second, which opens the port again when
+// its link leads to a line once more. A hang-up met by an operation does the same.
+TEST(Aufgelegt, WacheSiehtDasAuflegenUndOeffnetDenPortWieder) {
+  TempOrdner temp;
+  const PortWurzeln w{temp.pfad() / "ports", temp.pfad() / "dev", temp.pfad() / "sys"};
+  PosixPortfabrik fabrik(w);
+  ComPorts ports(fabrik);
+  SkriptDialoge dialoge;
+  Fehlerausgabe fehler(dialoge);
+  Indikator anzeige;
+  TestBedienung bedienung;
+  ComVerbindung verbindung(ports, fehler, bedienung, [] { return ComPortliste({3}); });
+  TestWache wache;
+  verbindung.WacheSetzen(&wache);
+  verbindung.FehleranzeigeAnmelden(&anzeige);
+  std::vector<int> gemeldet;
+  verbindung.UnterbrechungAnmelden(&gemeldet, [&](int code) { gemeldet.push_back(code); });
+  verbindung.ComControlAusfuellen();
+
+  auto geraet = std::make_unique<Geraeteseite>(w.portordner, 3);
+  verbindung.BildAngeklickt();
+  ASSERT_EQ(verbindung.OffenerComPort(), 3);
+  ASSERT_GE(wache.deskriptor, 0);
+  EXPECT_EQ(bedienung.bildzeile, "COM 3");
+
+  geraet->Senden("\x06#1xyz\r");
+  EXPECT_EQ(Ereignisse(wache.deskriptor) & POLLIN, POLLIN);
+  verbindung.LeitungBeobachtet();
+  EXPECT_EQ(verbindung.OffenerComPort(), 3);
+  EXPECT_EQ(Ereignisse(wache.deskriptor), 0);  // read off: the watch is quiet again
+
+  geraet->Auflegen();
+  EXPECT_EQ(Ereignisse(wache.deskriptor) & POLLHUP, POLLHUP);
+  verbindung.LeitungBeobachtet();
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
+  EXPECT_EQ(ports.Port(3), nullptr);
+  EXPECT_EQ(wache.deskriptor, -1);
+  EXPECT_TRUE(wache.wartet);
+  EXPECT_EQ(verbindung.WartenderPort(), 3);
+  EXPECT_TRUE(anzeige.lampe);
+  EXPECT_EQ(anzeige.nummer, 128601);
+  EXPECT_EQ(anzeige.text, "Verbindung zum Gerät unterbrochen");
+  EXPECT_EQ(gemeldet, std::vector<int>{-128601});
+  EXPECT_EQ(bedienung.bild, -1);
+  EXPECT_EQ(bedienung.bildzeile, "unterbrochen");
+  EXPECT_EQ(BildtextFuer(-1, 3, 3).tipp,
+            "Die Verbindung über COM 3 ist unterbrochen. Sie wird wieder geöffnet, sobald das "
+            "Gerät zurück ist; ein Klick versucht es sofort.");
+
+  verbindung.WiederkehrPruefen();  // the link leads nowhere yet
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
+  EXPECT_TRUE(wache.wartet);
+  IniDatei ini = Ini_New(true);
+  ComAbschnitt(verbindung).schreiben(ini);
+  long port = 0;
+  ASSERT_EQ(Ini_GetInt(ini, "com", "port", port), 1);
+  EXPECT_EQ(port, 3);  // opened again at the next start
+
+  geraet = std::make_unique<Geraeteseite>(w.portordner, 3);
+  verbindung.WiederkehrPruefen();
+  EXPECT_EQ(verbindung.OffenerComPort(), 3);
+  EXPECT_FALSE(wache.wartet);
+  EXPECT_GE(wache.deskriptor, 0);
+  EXPECT_EQ(verbindung.WartenderPort(), -1);
+  EXPECT_FALSE(anzeige.lampe);
+  EXPECT_EQ(anzeige.nummer, 0);
+  EXPECT_EQ(anzeige.text, "Verbindung über COM 3 wiederhergestellt");
+  EXPECT_EQ(bedienung.bild, 3);
+
+  geraet->Auflegen();
+  verbindung.StartAusfuehren();
+  EXPECT_EQ(anzeige.nummer, 128601);
+  EXPECT_EQ(verbindung.WartenderPort(), 3);
+  EXPECT_EQ(gemeldet, (std::vector<int>{-128601, -128601}));
+
+  // Choosing a port in the ring ends the wait, whether it opens or not.
+  bedienung.PortSetzen(3);
+  verbindung.PortGewaehlt();
+  EXPECT_FALSE(wache.wartet);
+  EXPECT_EQ(verbindung.WartenderPort(), -1);
+  verbindung.UnterbrechungAbmelden(&gemeldet);
+}
+
+TEST(ComVerbindung, StartUndStoppSagenWasGetanWurde) {
+  Aufbau a;
+  a.leitung.GeraetHinzufuegen('1');
+  a.verbindung.ComControlAusfuellen();
+  a.Waehlen(3);
+  a.verbindung.StartAusfuehren();
+  EXPECT_EQ(a.anzeige.text, "Gerät 1 gestartet");
+  EXPECT_FALSE(a.anzeige.lampe);
+  a.bedienung.adresse = '&';
+  a.verbindung.StoppAusfuehren();
+  EXPECT_EQ(a.anzeige.text, "Alle Geräte gestoppt");
+  EXPECT_EQ(BildtextFuer(12, -1, 3).tipp,
+            "Verbunden über COM 12. Ein Klick trennt die Verbindung.");
+  EXPECT_EQ(BildtextFuer(-1, -1, 3).tipp, "Keine Verbindung. Ein Klick öffnet COM 3.");
+  EXPECT_EQ(BildtextFuer(-1, -1, 0).tipp,
+            "Keine Verbindung. Den Port im Fenster 'COM-Einstellung' wählen.");
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "base/dateischreiben.h"
 #include "device/novhln1.h"
@@ -21,8 +22,13 @@ struct TestZugang : Geraetezugang {
   ComPorts& Ports() override { return ports; }
   int OffenerComPort() const override { return port; }
   char Adresse() const override { return '1'; }
+  void UnterbrechungAnmelden(const void*, std::function<void(int)> m) override {
+    melden = std::move(m);
+  }
+  void UnterbrechungAbmelden(const void*) override { melden = nullptr; }
   ComPorts ports;
   int port = -1;
+  std::function<void(int)> melden;
 };
 
 struct Anzeigemerker : Fehleranzeige {
@@ -276,6 +282,30 @@ TEST(Direktsteuerung, LesefehlerBeimTaktBrichtAbUndSchreibtDenGrund) {
       "t\n";
   EXPECT_EQ(protokoll.substr(protokoll.size() - ende.size()), ende);
   EXPECT_EQ(std::count(protokoll.begin(), protokoll.end(), '\n'), 15);
+}
+
+// The line hangs up while polling: polling stops at once, the record says why, once.
+TEST(Direktsteuerung, AufgelegteLeitungBeendetDieAbfrageSofort) {
+  Umgebung u;
+  u.Oeffnen();
+  u.d.DirektpanelInit();
+  u.MitDatei();
+  u.d.Abfragen_Callback(true);
+  u.d.DirektTimer_Callback();
+  ASSERT_TRUE(u.zugang.melden);
+  u.zugang.melden(-128601);
+  EXPECT_FALSE(u.d.AbfrageLaeuft());
+  EXPECT_EQ(u.anzeige.abfrage, false);
+  EXPECT_FALSE(u.d.ProtokollOffen());
+  const std::string protokoll = u.Protokoll();
+  const std::string ende =
+      "Fehler - Daten\xFC"
+      "bertragung abgebrochen\nVerbindung zum Ger\xE4"
+      "t unterbrochen\n";
+  ASSERT_GE(protokoll.size(), ende.size());
+  EXPECT_EQ(protokoll.substr(protokoll.size() - ende.size()), ende);
+  u.zugang.melden(-128601);
+  EXPECT_EQ(u.Protokoll(), protokoll);
 }
 
 TEST(Direktsteuerung, EndeWaehrendDerAbfrageSchliesstDasProtokollAb) {

@@ -25,6 +25,9 @@ class SkriptDialoge : public Dialoge {
   std::vector<Dateiauswahl> auswahlen;
   std::vector<std::string> fortschrittTitel;
   std::vector<int> prozente;
+  std::vector<std::string> restzeiten;
+  // "Abbrechen" is pressed after this many progress steps; -1: never.
+  int abbrechenNach = -1;
   int offeneFortschritte = 0;
   int unerwartet = 0;
 
@@ -33,6 +36,10 @@ class SkriptDialoge : public Dialoge {
   std::optional<std::string> FileSelectPopup(const Dateiauswahl& auswahl) override;
   void FortschrittOeffnen(const std::string& titel, const std::string& label) override;
   void FortschrittSetzen(int prozent) override;
+  void FortschrittRestzeit(const std::string& text) override { restzeiten.push_back(text); }
+  bool FortschrittAbgebrochen() override {
+    return abbrechenNach >= 0 && static_cast<int>(prozente.size()) >= abbrechenNach;
+  }
   void FortschrittSchliessen() override;
 
   // The last message shown, empty when none was.

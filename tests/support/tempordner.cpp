@@ -1,13 +1,26 @@
 #include "tests/support/tempordner.h"
 
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
+// A random name, taken only when the folder did not exist yet (as mkdtemp does; written with
+// the standard library, so that the tests build for Windows as well).
 TempOrdner::TempOrdner(const std::filesystem::path& basis) {
-  std::string muster = (basis / "tvm5r-test-XXXXXX").string();
-  if (mkdtemp(muster.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  pfad_ = muster;
+  std::random_device zufall;
+  for (int versuch = 0; versuch < 100; ++versuch) {
+    const std::filesystem::path kandidat =
+        basis / ("tvm5r-test-" + std::to_string(zufall() % 100000000u));
+    std::error_code fehler;
+    if (std::filesystem::create_directory(kandidat, fehler)) {
+      std::filesystem::permissions(kandidat, std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::replace, fehler);
+      pfad_ = kandidat;
+      return;
+    }
+    if (fehler) break;
+  }
+  throw std::runtime_error("no temporary folder in " + basis.string());
 }
 
 TempOrdner::~TempOrdner() {

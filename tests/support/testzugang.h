@@ -19,9 +19,15 @@ struct Testzugang : Geraetezugang {
   char adresse = '1';
 };
 
-// Records what the error indicator shows.
+// Records what the error indicator shows: codes, and apart from them what was done.
 struct Testanzeige : Fehleranzeige {
   std::vector<int> nummern;  // 0 for a cleared indicator
-  void FehlerZeigen(bool, const std::string&, int nummer) override { nummern.push_back(nummer); }
+  std::vector<std::string> meldungen;
+  void FehlerZeigen(bool lampe, const std::string& text, int nummer) override {
+    if (!lampe && !text.empty())
+      meldungen.push_back(text);
+    else
+      nummern.push_back(nummer);
+  }
   int Letzte() const { return nummern.empty() ? -1 : nummern.back(); }
 };

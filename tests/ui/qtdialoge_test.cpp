@@ -1,9 +1,11 @@
-// The Qt file selection offscreen: a name to save under gets the file type's extension inside
-// the dialog, so that its own question about an existing file covers the name written.
+// The Qt dialogs offscreen. The file selection: a name to save under gets the file type's
+// extension inside the dialog, so that its own question about an existing file covers the name
+// written. The progress dialog: remaining time and "Abbrechen".
 
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -111,6 +113,32 @@ class QtDialogeTest : public QObject {
       Auswahllauf lauf{{name}, {}, {}};
       QCOMPARE(lauf.Laufen(exportieren), std::optional<std::string>(pfad + datei));
     }
+  }
+
+  // The progress dialog shows the remaining time under its label; "Abbrechen" is noted until
+  // the transfer asks, and the dialog stays until the transfer closes it.
+  void FortschrittMitRestzeitUndAbbrechen() {
+    QtDialoge dialoge;
+    dialoge.FortschrittOeffnen("Daten senden", "Daten senden");
+    auto* dialog = qApp->findChild<QProgressDialog*>("Fortschritt");
+    if (dialog == nullptr) {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Fortschritt") dialog = qobject_cast<QProgressDialog*>(w);
+    }
+    QVERIFY(dialog != nullptr);
+    dialoge.FortschrittRestzeit("noch 1:23 min");
+    dialoge.FortschrittSetzen(14);
+    QCOMPARE(dialog->labelText(), QString("Daten senden\nnoch 1:23 min"));
+    QCOMPARE(dialog->value(), 14);
+    QVERIFY(!dialoge.FortschrittAbgebrochen());
+    auto* knopf = dialog->findChild<QPushButton*>();
+    QVERIFY(knopf != nullptr);
+    QCOMPARE(knopf->text(), QString("Abbrechen"));
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    dialoge.FortschrittSetzen(29);
+    QVERIFY(dialoge.FortschrittAbgebrochen());
+    dialoge.FortschrittSchliessen();
+    QVERIFY(!dialoge.FortschrittAbgebrochen());
   }
 };
 
