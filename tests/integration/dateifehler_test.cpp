@@ -7,9 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "base/dateischreiben.h"
 #include "characteristic/kennliniendateien.h"
@@ -19,21 +17,6 @@
 #include "tests/support/tempordner.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Waits for a condition that normally holds at once; the bound only keeps a fault from hanging.
-template <typename Bedingung>
-bool WartenBis(Bedingung bedingung) {
-  const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!bedingung()) {
-    if (std::chrono::steady_clock::now() > frist) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
-
-}  // namespace
 
 TEST(Dateifehler, KommandozeileMitStatus1KatalogzeileUndGrund) {
   TempOrdner xdg;

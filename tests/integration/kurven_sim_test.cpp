@@ -2,6 +2,10 @@
 // tool, as a user without hardware works.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
 
 #include "base/dateischreiben.h"
 #include "curves/kurvendateien.h"
@@ -9,6 +13,12 @@
 #include "tests/support/tempordner.h"
 
 namespace {
+
+long Zeilen(const std::string& pfad) {
+  std::string text;
+  DateiLesen(pfad, text);
+  return std::count(text.begin(), text.end(), '\n');
+}
 
 Kurvensatz Geladen(const std::string& pfad) {
   Kurvendatei datei;
@@ -96,5 +106,38 @@ TEST(KurvenSim, PruefenFindetEineFalscheSpeicherzelle) {
       Tvm5r({"--port", "16", "kurven", "senden", xdg.datei("a.skr"), "--pruefen"}, xdg.pfad());
   EXPECT_EQ(lauf.status, 1);
   EXPECT_EQ(lauf.fehler.rfind("Fehler #1019478: ", 0), 0u) << lauf.fehler;
+  EXPECT_EQ(sim.Beenden(), 0);
+}
+
+TEST(KurvenSim, StrgCBeendetDasSendenNachHoechstensEinemRahmen) {
+  TempOrdner xdg;
+  // At the box's 9600 baud a 64-byte block takes 0.15 s on the line; the log has a line per frame.
+  const std::string log = xdg.datei("sim.log");
+  SimProzess sim({"--com", "17", "--baud-emulation=9600", "--log"}, xdg.pfad(), log);
+  ASSERT_FALSE(sim.zeile().empty());
+  // 3000 time units: about 100 blocks, some 15 s to write.
+  Kurvensatz satz;
+  for (int i = 0; i < 30; ++i) satz.gKurven[0].punkte.push_back({i * 100, 100, 1});
+  ASSERT_EQ(KurvendateiSchreiben(xdg.datei("a.skr"), satz, {}), 0);
+
+  const pid_t pid =
+      Tvm5rStarten({"--port", "17", "kurven", "senden", xdg.datei("a.skr")}, xdg.pfad());
+  ASSERT_GT(pid, 0);
+  ASSERT_TRUE(WartenBis([&] { return Zeilen(log) >= 5; }));
+  kill(pid, SIGINT);
+  const auto signal = std::chrono::steady_clock::now();
+  const long bisDahin = Zeilen(log);
+  const Lauf lauf = Tvm5rAbwarten(pid, xdg.pfad());
+  const auto dauer = std::chrono::steady_clock::now() - signal;
+
+  // The frame on the line is finished, no further one is begun.
+  EXPECT_LE(Zeilen(log), bisDahin + 1);
+  EXPECT_LT(dauer, std::chrono::seconds(1));
+  EXPECT_EQ(lauf.status, 1);
+  EXPECT_EQ(lauf.fehler,
+            "Warnung: Die Kurve wurde nicht vollständig geschrieben.\n"
+            "Der TVM-5R enthält jetzt eine unvollständige Kurve;\n"
+            "sie muss erneut geschrieben werden.\n"
+            "Fehler #4432: Abbruch durch Benutzer\n");
   EXPECT_EQ(sim.Beenden(), 0);
 }

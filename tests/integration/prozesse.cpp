@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -57,13 +58,18 @@ std::string Inhalt(const std::filesystem::path& pfad) {
 
 }  // namespace
 
-SimProzess::SimProzess(const std::vector<std::string>& argumente,
-                       const std::filesystem::path& xdg) {
+SimProzess::SimProzess(const std::vector<std::string>& argumente, const std::filesystem::path& xdg,
+                       const std::filesystem::path& fehler) {
   int rohr[2];
   if (pipe2(rohr, O_CLOEXEC) != 0) return;
   pid_ = fork();
   if (pid_ == 0) {
     dup2(rohr[1], STDOUT_FILENO);
+    if (!fehler.empty()) {
+      const int f = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (f < 0) _exit(126);
+      dup2(f, STDERR_FILENO);
+    }
     Starten(TVM5R_SIM, argumente, xdg);
   }
   close(rohr[1]);
@@ -137,4 +143,13 @@ Lauf Tvm5rAbwarten(pid_t pid, const std::filesystem::path& xdg) {
 
 Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::path& xdg) {
   return Tvm5rAbwarten(Tvm5rStarten(argumente, xdg), xdg);
+}
+
+bool WartenBis(const std::function<bool()>& bedingung) {
+  const auto frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartFristMs);
+  while (!bedingung()) {
+    if (std::chrono::steady_clock::now() > frist) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
 }

@@ -5,14 +5,17 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 // A running simulator. Ready once its first output line (the terminal and port) has arrived;
 // ended with SIGTERM, if need be SIGKILL, when the object goes, so it never outlives the test.
+// Its standard error (the frames of `--log`) goes to the file `fehler` when one is given.
 class SimProzess {
  public:
-  SimProzess(const std::vector<std::string>& argumente, const std::filesystem::path& xdg);
+  SimProzess(const std::vector<std::string>& argumente, const std::filesystem::path& xdg,
+             const std::filesystem::path& fehler = {});
   ~SimProzess();
   SimProzess(const SimProzess&) = delete;
   SimProzess& operator=(const SimProzess&) = delete;
@@ -41,3 +44,6 @@ Lauf Tvm5r(const std::vector<std::string>& argumente, const std::filesystem::pat
 // it could not be started), and its end.
 pid_t Tvm5rStarten(const std::vector<std::string>& argumente, const std::filesystem::path& xdg);
 Lauf Tvm5rAbwarten(pid_t pid, const std::filesystem::path& xdg);
+
+// Waits for a condition that normally holds soon; the bound only keeps a fault from hanging.
+bool WartenBis(const std::function<bool()>& bedingung);
