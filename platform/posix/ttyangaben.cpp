@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "device/portbeschreibung.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -82,18 +84,10 @@ std::string TtyBeschreibung(const Ttyangaben& a) {
     const bool standard = a.treiber.empty() || a.treiber == "serial" || a.treiber == "serial8250";
     return standard ? "serielle Schnittstelle" : "serielle Schnittstelle (" + a.treiber + ")";
   }
-  std::string name = !a.produkt.empty()              ? a.produkt
-                     : !a.schnittstellentext.empty() ? a.schnittstellentext
-                                                     : "USB-Seriell-Adapter";
-  std::string zusatz;
-  const auto anhaengen = [&zusatz](const std::string& teil) {
-    if (teil.empty()) return;
-    if (!zusatz.empty()) zusatz += ", ";
-    zusatz += teil;
-  };
-  anhaengen(a.hersteller);
-  anhaengen(a.seriennummer);
-  if (a.mehrereAnschluesse && a.schnittstelle >= 0)
-    anhaengen("Schnittstelle " + std::to_string(a.schnittstelle));
-  return zusatz.empty() ? name : name + " (" + zusatz + ")";
+  const std::string name = !a.produkt.empty()              ? a.produkt
+                           : !a.schnittstellentext.empty() ? a.schnittstellentext
+                                                           : "USB-Seriell-Adapter";
+  const bool nummer = a.mehrereAnschluesse && a.schnittstelle >= 0;
+  return Portbeschreibung(name, {a.hersteller, a.seriennummer,
+                                 nummer ? "Schnittstelle " + std::to_string(a.schnittstelle) : ""});
 }
