@@ -67,8 +67,12 @@ Anwendung::Anwendung(Dialoge& dialoge, std::string iniPfad,
   EinstellungenAnmelden();
 }
 
-// The panels refer to the shell services, so they go first.
+// The panels refer to the shell services, so they go first; those that use the COM panel's
+// connection go before the COM panel.
 Anwendung::~Anwendung() {
+  delete direktpanel_;
+  delete kennlinienpanel_;
+  delete kurvenpanel_;
   fenster_.reset();
 }
 
